@@ -1,0 +1,42 @@
+#include <QApplication>
+#include <QMessageBox>
+#include <cstring>
+#include <iostream>
+
+#include "bank/chapter_library.h"
+#include "core/clock_random.h"
+#include "core/fatal_error.h"
+#include "qt/main_window.h"
+#include "qt/program_location.h"
+#include "qt/qt_dialogs.h"
+#include "ui/messages.h"
+
+int main(int argc, char* argv[]) {
+  // Answered before any window exists, so it works without a display.
+  if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
+    std::cout << "Ventelle " << VENTELLE_VERSION << "\n";
+    return 0;
+  }
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Ventelle"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("ventelle"));
+
+  const std::filesystem::path installed =
+      std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / "data";
+  ventelle::ChapterLibrary library(ventelle::ProgramFolder(ventelle::locateProgramFolder(installed)));
+  ventelle::QtDialogs dialogs;
+  ventelle::ClockRandom random;
+  ventelle::MainWindowModel model(dialogs, random, library);
+  ventelle::MainWindow window(model);
+  dialogs.setParent(&window);
+  window.show();
+  try {
+    model.start();
+  } catch (const ventelle::FatalError& error) {
+    QMessageBox::critical(&window, QString::fromStdString(ventelle::messages::kFatalTitle),
+                          QString::fromUtf8(error.what()));
+    return 1;
+  }
+  window.render();
+  return QApplication::exec();
+}

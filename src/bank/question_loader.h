@@ -1,0 +1,26 @@
+#pragma once
+// Reads one question of a chapter file and shuffles its answers.
+#include <string>
+
+#include "bank/chapter_library.h"
+#include "bank/question.h"
+#include "core/random_source.h"
+
+namespace ventelle {
+
+// "Le fichier <prefix>Chapitre<n>.dat est corrompu à la question <name>, ..."
+std::string corruptChapterMessage(const std::string& bankPrefix, int chapter, const std::string& name);
+
+// Reads the question at a place (1..questionCount) of the chapter. Throws
+// FatalError when the question is damaged: its first line is not
+// "Question=", or the line after it is neither "Cmt=" nor an answer.
+// Answer lines beyond the fifth are ignored.
+Question readQuestion(const ChapterIndex& chapter, int chapterNumber, int place, const std::string& bankPrefix);
+
+// Leading decimal number of a text ("2.5 points" -> 2.5); 0 when none.
+double leadingNumber(const std::string& text);
+
+// Shows the answers in a random order; values become whole numbers (halves to even).
+void shuffleAnswers(Question& question, RandomSource& random);
+
+}  // namespace ventelle

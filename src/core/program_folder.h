@@ -1,0 +1,24 @@
+#pragma once
+// The program folder: every data path of the program ("2004\4Chapitre1.dat")
+// is relative to it and written with backslashes.
+#include <filesystem>
+#include <string_view>
+
+namespace ventelle {
+
+class ProgramFolder {
+ public:
+  explicit ProgramFolder(std::filesystem::path root) : root_(std::move(root)) {}
+
+  const std::filesystem::path& root() const { return root_; }
+
+  // The file on disk for a program path. Each component is matched without
+  // regard to case when the exact name is absent; a path that exists in
+  // neither form comes back spelled as asked.
+  std::filesystem::path resolve(std::string_view programPath) const;
+
+ private:
+  std::filesystem::path root_;
+};
+
+}  // namespace ventelle

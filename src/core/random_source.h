@@ -1,0 +1,20 @@
+#pragma once
+// The program's one source of chance. Every draw maps a uniform u in [0, 1)
+// to 1..m as int(m * u + 1).
+
+namespace ventelle {
+
+class RandomSource {
+ public:
+  virtual ~RandomSource() = default;
+  // A uniform value in [0, 1).
+  virtual double uniform() = 0;
+
+  // A whole number from 1 to m (m > 0).
+  int draw(int m) {
+    const int r = static_cast<int>(m * uniform() + 1);
+    return r > m ? m : r;
+  }
+};
+
+}  // namespace ventelle

@@ -1,0 +1,75 @@
+#include "core/windows1252.h"
+
+#include <array>
+#include <cstdint>
+
+namespace ventelle {
+namespace {
+
+// Code points of bytes 0x80..0x9F; undefined bytes keep their own value.
+constexpr std::array<char32_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+void appendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+int byteFor(char32_t cp) {
+  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
+  for (std::size_t i = 0; i < kHighControls.size(); ++i)
+    if (kHighControls[i] == cp) return static_cast<int>(0x80 + i);
+  return '?';
+}
+
+// Reads one UTF-8 sequence at pos; returns the code point or -1 when malformed.
+long nextCodePoint(std::string_view s, std::size_t& pos) {
+  const auto lead = static_cast<unsigned char>(s[pos++]);
+  if (lead < 0x80) return lead;
+  int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
+  if (extra < 0 || pos + extra > s.size()) return -1;
+  long cp = lead & (0x3F >> extra);
+  for (int i = 0; i < extra; ++i) {
+    const auto c = static_cast<unsigned char>(s[pos]);
+    if ((c & 0xC0) != 0x80) return -1;
+    cp = (cp << 6) | (c & 0x3F);
+    ++pos;
+  }
+  return cp;
+}
+
+}  // namespace
+
+std::string decodeWindows1252(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size() + bytes.size() / 8);
+  for (const char c : bytes) {
+    const auto b = static_cast<unsigned char>(c);
+    appendUtf8(out, (b >= 0x80 && b < 0xA0) ? kHighControls[b - 0x80] : b);
+  }
+  return out;
+}
+
+std::string encodeWindows1252(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  std::size_t pos = 0;
+  while (pos < utf8.size()) {
+    const long cp = nextCodePoint(utf8, pos);
+    out += static_cast<char>(cp < 0 ? '?' : byteFor(static_cast<char32_t>(cp)));
+  }
+  return out;
+}
+
+}  // namespace ventelle

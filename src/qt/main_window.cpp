@@ -1,0 +1,361 @@
+#include "qt/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+
+#include "core/fatal_error.h"
+#include "qt/colours.h"
+#include "qt/tick_row.h"
+#include "ui/menu_bar.h"
+#include "ui/messages.h"
+
+namespace ventelle {
+namespace {
+
+constexpr int kWidth = 612;   // 9180 twips
+constexpr int kHeight = 560;
+constexpr int kTwipsPerPixel = 15;
+constexpr int kQuestionTop = 32;
+constexpr int kAnswersTop = 140;
+constexpr int kAnswerRow = 36;
+constexpr int kRightColumn = 462;
+constexpr int kRightWidth = 142;
+
+QString q(const std::string& text) { return QString::fromStdString(text); }
+
+// The wing mark: a paraglider canopy or a hang-glider's delta.
+QIcon wingIcon(char mark) {
+  QPixmap pixmap(40, 26);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(QColor(30, 60, 140), 2));
+  if (mark == 'P') {
+    QPainterPath canopy;
+    canopy.moveTo(3, 12);
+    canopy.quadTo(20, -4, 37, 12);
+    painter.drawPath(canopy);
+    painter.drawLine(5, 12, 20, 23);
+    painter.drawLine(35, 12, 20, 23);
+    painter.drawEllipse(QPointF(20, 23), 2, 2);
+  } else {
+    painter.setBrush(QColor(200, 60, 40));
+    painter.drawPolygon(QPolygonF({QPointF(20, 3), QPointF(3, 18), QPointF(37, 18)}));
+    painter.drawLine(20, 18, 20, 24);
+  }
+  return QIcon(pixmap);
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QRect& place) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(name);
+  label->setGeometry(place);
+  return label;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(MainWindowModel& model) : model_(model) {
+  setObjectName(QStringLiteral("Parapente"));
+  auto* central = new QWidget(this);
+  central->setObjectName(QStringLiteral("central"));
+  central->setAutoFillBackground(true);
+  setCentralWidget(central);
+  buildMenus();
+  buildQuestionArea(central);
+  buildAnswers(central);
+  buildScore(central);
+  buildChapters(central);
+  setFixedSize(kWidth, kHeight + menuBar()->sizeHint().height());
+}
+
+void MainWindow::act(const std::function<void()>& event) {
+  try {
+    event();
+  } catch (const FatalError& error) {
+    QMessageBox::critical(this, q(messages::kFatalTitle), QString::fromUtf8(error.what()));
+    std::exit(1);
+  }
+  render();
+}
+
+void MainWindow::buildMenus() {
+  std::map<std::string, QMenu*> menus;
+  const auto& items = model_.controls().menus;
+  for (const auto& entry : menuLayout()) {
+    const MenuItem& item = items.at(entry.name);
+    const bool hasChildren = std::any_of(menuLayout().begin(), menuLayout().end(),
+                                         [&](const MenuEntry& other) { return other.parent == entry.name; });
+    QAction* action = nullptr;
+    if (hasChildren) {
+      QMenu* menu = entry.parent.empty() ? menuBar()->addMenu(q(item.caption))
+                                         : menus.at(entry.parent)->addMenu(q(item.caption));
+      menu->setObjectName(q(entry.name));
+      menus[entry.name] = menu;
+      action = menu->menuAction();
+    } else if (item.caption == "-") {
+      action = menus.at(entry.parent)->addSeparator();
+    } else {
+      action = menus.at(entry.parent)->addAction(q(item.caption));
+      action->setCheckable(true);
+      const std::string name = entry.name;
+      if (name == "mnuQuitter") {
+        action->setCheckable(false);
+        connect(action, &QAction::triggered, qApp, &QApplication::quit);
+      } else {
+        connect(action, &QAction::triggered, this, [this, name] { act([this, name] { model_.menuCommand(name); }); });
+      }
+    }
+    action->setObjectName(q(entry.name));
+    actions_[entry.name] = action;
+  }
+}
+
+void MainWindow::buildQuestionArea(QWidget* central) {
+  numero_ = makeLabel(central, QStringLiteral("Numero"), {10, 6, 200, 22});
+  QFont bold = numero_->font();
+  bold.setBold(true);
+  numero_->setFont(bold);
+  wing_ = new QPushButton(central);
+  wing_->setObjectName(QStringLiteral("delta_parapente"));
+  wing_->setGeometry(kWidth - 60, 2, 50, 30);
+  wing_->setIconSize({40, 26});
+  wing_->setFlat(true);
+  wing_->setToolTip(QStringLiteral("passe la question"));
+  connect(wing_, &QPushButton::clicked, this, [this] { act([this] { model_.wingClick(); }); });
+  line1_ = makeLabel(central, QStringLiteral("Line1"), {10, kQuestionTop - 3, 40, 2});
+  line1_->setStyleSheet(QStringLiteral("background-color: #c00000;"));
+  labelQuestion_ = makeLabel(central, QStringLiteral("LabelQuestion"), {10, kQuestionTop, 457, 104});
+  labelQuestion_->setWordWrap(true);
+  labelQuestion_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  QFont questionFont = labelQuestion_->font();
+  questionFont.setPointSizeF(questionFont.pointSizeF() + 1);
+  labelQuestion_->setFont(questionFont);
+  imageQuestion_ = makeLabel(central, QStringLiteral("ImageQuestion"), {0, kQuestionTop, 0, 0});
+}
+
+void MainWindow::buildAnswers(QWidget* central) {
+  answers_ = new QGroupBox(QStringLiteral("Cochez la (ou les) réponse(s) correcte(s)"), central);
+  answers_->setObjectName(QStringLiteral("Cadre_Reponses"));
+  answers_->setGeometry(10, kAnswersTop, 444, 22 + 5 * kAnswerRow);
+  for (int i = 1; i <= kMaxAnswers; ++i) {
+    auto* row = new TickRow(QStringLiteral("Check%1").arg(i), answers_);
+    row->setGeometry(6, 20 + (i - 1) * kAnswerRow, 396, kAnswerRow - 2);
+    connect(row, &TickRow::toggledByUser, this, [this, i] { act([this, i] { model_.checkClick(i); }); });
+    checks_[i] = row;
+    lchecks_[i] = makeLabel(answers_, QStringLiteral("LCheck%1").arg(i), {406, 20 + (i - 1) * kAnswerRow, 32, kAnswerRow - 2});
+    lchecks_[i]->setAlignment(Qt::AlignCenter);
+  }
+}
+
+void MainWindow::buildScore(QWidget* central) {
+  question_ = new QPushButton(central);
+  question_->setObjectName(QStringLiteral("Question"));
+  question_->setGeometry(kRightColumn, kAnswersTop + 6, kRightWidth, 40);
+  connect(question_, &QPushButton::clicked, this, [this] { act([this] { model_.questionClick(); }); });
+  trombone_ = new QPushButton(QStringLiteral("Commentaire"), central);
+  trombone_->setObjectName(QStringLiteral("Trombone"));
+  trombone_->setGeometry(kRightColumn, kAnswersTop + 52, 70, 24);
+  connect(trombone_, &QPushButton::clicked, this, [this] { act([this] { model_.commentClipClick(); }); });
+  tromboneL_ = new QPushButton(QStringLiteral("Lexique"), central);
+  tromboneL_->setObjectName(QStringLiteral("Trombone_L"));
+  tromboneL_->setGeometry(kRightColumn + 72, kAnswersTop + 52, 70, 24);
+  connect(tromboneL_, &QPushButton::clicked, this, [this] { act([this] { model_.lexiconClipClick(); }); });
+
+  const std::array<QString, 6> captions = {QString(), QStringLiteral("Cette Question :"), QStringLiteral("Total points :"),
+                                           QStringLiteral("Sur :"), QStringLiteral("Moyenne/20 :"),
+                                           QStringLiteral("Nombre de questions posées :")};
+  std::array<QLabel*, 6> values{};
+  const std::array<QString, 6> names = {QString(), QStringLiteral("CetteQuestion"), QStringLiteral("TotalPoints"),
+                                        QStringLiteral("NombrePointsMax"), QStringLiteral("Moyenne"),
+                                        QStringLiteral("NombreQuestionsPosees")};
+  for (int k = 1; k <= 5; ++k) {
+    const int y = kAnswersTop + 82 + (k - 1) * 20;
+    scoreCaptions_[k] = makeLabel(central, QStringLiteral("Labels%1").arg(k), {kRightColumn, y, 108, 20});
+    scoreCaptions_[k]->setText(captions[k]);
+    scoreCaptions_[k]->setWordWrap(true);
+    values[k] = makeLabel(central, names[k], {kRightColumn + 110, y, 32, 20});
+    values[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  }
+  scoreCaptions_[5]->setGeometry(kRightColumn, kAnswersTop + 162, 108, 30);
+  values[5]->setGeometry(kRightColumn + 110, kAnswersTop + 162, 32, 30);
+  cetteQuestion_ = values[1];
+  totalPoints_ = values[2];
+  nombrePointsMax_ = values[3];
+  moyenne_ = values[4];
+  nombreQuestions_ = values[5];
+
+  historique_ = new QListWidget(central);
+  historique_->setObjectName(QStringLiteral("Historique"));
+  historique_->setGeometry(kRightColumn, kAnswersTop + 198, kRightWidth, kHeight - kAnswersTop - 206);
+  buttonsArea_ = new QWidget(central);
+  buttonsArea_->setObjectName(QStringLiteral("Boutons"));
+  buttonsArea_->setGeometry(kRightColumn, kAnswersTop + 198, kRightWidth, kHeight - kAnswersTop - 206);
+
+  final_ = makeLabel(central, QStringLiteral("Final"), {});
+  final_->setAlignment(Qt::AlignCenter);
+  final_->setWordWrap(true);
+  QFont big = final_->font();
+  big.setPointSizeF(big.pointSizeF() + 5);
+  big.setBold(true);
+  final_->setFont(big);
+  final_->setStyleSheet(QStringLiteral("color: #b00000;"));
+}
+
+void MainWindow::buildChapters(QWidget* central) {
+  chapters_ = new QGroupBox(QStringLiteral("Choix des chapitres"), central);
+  chapters_->setObjectName(QStringLiteral("Chapitres"));
+  const int top = kAnswersTop + 30 + 5 * kAnswerRow;
+  chapters_->setGeometry(10, top, 444, 132);
+  for (int k = 1; k <= kChapterBoxes; ++k) {
+    const int column = (k - 1) / 3;
+    const int row = (k - 1) % 3;
+    auto* box = new TickRow(QStringLiteral("Partie%1").arg(k), chapters_);
+    box->setGeometry(6 + column * 146, 18 + row * 37, 124, 35);
+    connect(box, &TickRow::toggledByUser, this, [this, k] { act([this, k] { model_.chapterBoxClick(k); }); });
+    parties_[k] = box;
+    feux_[k] = makeLabel(chapters_, QStringLiteral("Feu%1").arg(k), {6 + column * 146 + 127, 30 + row * 37, 11, 11});
+  }
+}
+
+void MainWindow::render() {
+  const WindowControls& c = model_.controls();
+  setWindowTitle(q(c.title));
+  QPalette palette = centralWidget()->palette();
+  palette.setColor(QPalette::Window, toQColor(c.windowBack));
+  centralWidget()->setPalette(palette);
+  renderQuestionArea();
+  renderAnswers();
+  renderScore();
+  renderChapters();
+  renderButtons();
+  renderMenus();
+}
+
+void MainWindow::renderQuestionArea() {
+  const WindowControls& c = model_.controls();
+  numero_->setText(q(c.numero));
+  numero_->setStyleSheet(QStringLiteral("color: %1;").arg(toQColor(c.numberText).name()));
+  labelQuestion_->setText(q(c.labelQuestion));
+  labelQuestion_->setVisible(c.labelQuestionVisible);
+  labelQuestion_->setFixedWidth(std::max(80, c.labelQuestionWidth / kTwipsPerPixel));
+  labelQuestion_->setStyleSheet(QStringLiteral("color: %1;").arg(toQColor(c.questionText).name()));
+  wing_->setVisible(c.wingMark != 0);
+  if (c.wingMark != 0) wing_->setIcon(wingIcon(c.wingMark));
+  line1_->setVisible(c.line1);
+  const QString picture = q(c.picturePath);
+  if (picture != shownPicture_) {
+    shownPicture_ = picture;
+    const QPixmap pixmap(picture);
+    imageQuestion_->setPixmap(pixmap);
+    imageQuestion_->setGeometry(c.pictureLeft / kTwipsPerPixel, kQuestionTop, pixmap.width(), pixmap.height());
+  }
+  imageQuestion_->setVisible(!picture.isEmpty());
+}
+
+void MainWindow::renderAnswers() {
+  const WindowControls& c = model_.controls();
+  answers_->setStyleSheet(QStringLiteral("QGroupBox { %1 }").arg(colourStyle(c.answersBack, c.answersText)));
+  for (int i = 1; i <= kMaxAnswers; ++i) {
+    const AnswerBox& box = c.check[i];
+    TickRow* row = checks_[i];
+    row->setVisible(box.visible);
+    row->setStyleSheet(colourStyle(box.back, box.text));
+    row->label()->setText(q(box.caption));
+    const QSignalBlocker blocker(row->box());
+    row->box()->setChecked(box.ticked);
+    lchecks_[i]->setText(q(c.lcheck[i]));
+    lchecks_[i]->setVisible(box.visible);
+  }
+}
+
+void MainWindow::renderScore() {
+  const WindowControls& c = model_.controls();
+  question_->setText(q(c.question.caption));
+  question_->setToolTip(q(c.question.toolTip));
+  question_->setVisible(c.question.visible);
+  trombone_->setVisible(c.trombone);
+  tromboneL_->setVisible(c.tromboneL);
+  for (int k = 1; k <= 5; ++k)
+    scoreCaptions_[k]->setStyleSheet(QStringLiteral("color: %1;").arg(toQColor(c.labelsText).name()));
+  cetteQuestion_->setText(q(c.cetteQuestion));
+  totalPoints_->setText(q(c.totalPoints));
+  nombrePointsMax_->setText(q(c.nombrePointsMax));
+  moyenne_->setText(q(c.moyenne));
+  nombreQuestions_->setText(q(c.nombreQuestionsPosees));
+  final_->setText(q(c.final));
+  final_->setVisible(!c.final.empty());
+  final_->setGeometry(c.finalAtBottom ? QRect(10, kHeight - 40, 444, 36) : QRect(10, kQuestionTop, 457, 104));
+  final_->raise();
+  historique_->setVisible(c.historiqueVisible);
+  if (historique_->count() != static_cast<int>(c.historique.size()) ||
+      (historique_->count() > 0 && historique_->item(historique_->count() - 1)->text() != q(c.historique.back()))) {
+    historique_->clear();
+    for (const auto& entry : c.historique) historique_->addItem(q(entry));
+  }
+  historique_->setCurrentRow(c.historiqueSelected);
+}
+
+void MainWindow::renderChapters() {
+  const WindowControls& c = model_.controls();
+  chapters_->setStyleSheet(QStringLiteral("QGroupBox { %1 }").arg(colourStyle(c.chaptersBack, c.chaptersText)));
+  for (int k = 1; k <= kChapterBoxes; ++k) {
+    const ChapterBox& box = c.partie[k];
+    parties_[k]->setVisible(box.visible);
+    parties_[k]->setStyleSheet(colourStyle(box.back, box.text));
+    parties_[k]->label()->setText(q(box.caption));
+    const QSignalBlocker blocker(parties_[k]->box());
+    parties_[k]->box()->setChecked(box.ticked);
+    feux_[k]->setVisible(c.feu[k].visible && box.visible);
+    feux_[k]->setStyleSheet(QStringLiteral("background-color: %1; border-radius: 5px; border: 1px solid #404040;")
+                                .arg(toQColor(c.feu[k].colour).name()));
+  }
+}
+
+void MainWindow::renderButtons() {
+  const WindowControls& c = model_.controls();
+  if (boutons_.size() != c.bouton.size()) {
+    qDeleteAll(boutons_);
+    boutons_.clear();
+    const int columns = std::max(1, c.gridColumns);
+    const int rows = std::max(1, c.gridRows);
+    const int width = kRightWidth / columns;
+    const int height = buttonsArea_->height() / rows;
+    for (int k = 1; k <= static_cast<int>(c.bouton.size()); ++k) {
+      auto* button = new QPushButton(buttonsArea_);
+      button->setObjectName(QStringLiteral("Bouton%1").arg(k));
+      button->setGeometry(((k - 1) / rows) * width, ((k - 1) % rows) * height, width - 1, height - 1);
+      QFont small = button->font();
+      small.setPointSizeF(7);
+      button->setFont(small);
+      connect(button, &QPushButton::clicked, this, [this, k] { act([this, k] { model_.boutonClick(k); }); });
+      button->show();
+      boutons_.push_back(button);
+    }
+  }
+  buttonsArea_->setVisible(!c.bouton.empty());
+  for (std::size_t k = 0; k < boutons_.size(); ++k) {
+    boutons_[k]->setText(q(c.bouton[k].caption));
+    boutons_[k]->setStyleSheet(c.bouton[k].back ? QStringLiteral("background-color: %1;").arg(toQColor(*c.bouton[k].back).name())
+                                                : QString());
+  }
+}
+
+void MainWindow::renderMenus() {
+  for (const auto& [name, item] : model_.controls().menus) {
+    QAction* action = actions_.at(name);
+    action->setVisible(item.visible);
+    action->setEnabled(item.enabled);
+    if (action->isCheckable()) action->setChecked(item.checked);
+  }
+}
+
+}  // namespace ventelle

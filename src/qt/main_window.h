@@ -1,0 +1,74 @@
+#pragma once
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <map>
+
+#include "ui/main_window_model.h"
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QGroupBox;
+
+namespace ventelle {
+
+class TickRow;
+
+// The main window: draws the model's controls and forwards the user's
+// actions to it. It holds no rule of its own.
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit MainWindow(MainWindowModel& model);
+
+  // Draws every control from the model.
+  void render();
+
+ private:
+  void buildQuestionArea(QWidget* central);
+  void buildAnswers(QWidget* central);
+  void buildScore(QWidget* central);
+  void buildChapters(QWidget* central);
+  void buildMenus();
+  // Runs a model event, then redraws; a damaged bank ends the program.
+  void act(const std::function<void()>& event);
+  void renderQuestionArea();
+  void renderAnswers();
+  void renderScore();
+  void renderChapters();
+  void renderMenus();
+  void renderButtons();
+
+  MainWindowModel& model_;
+  QLabel* numero_ = nullptr;
+  QLabel* labelQuestion_ = nullptr;
+  QLabel* imageQuestion_ = nullptr;
+  QString shownPicture_;
+  QPushButton* wing_ = nullptr;
+  QLabel* line1_ = nullptr;
+  QGroupBox* answers_ = nullptr;
+  std::array<TickRow*, 6> checks_{};
+  std::array<QLabel*, 6> lchecks_{};
+  QPushButton* question_ = nullptr;
+  QPushButton* trombone_ = nullptr;
+  QPushButton* tromboneL_ = nullptr;
+  std::array<QLabel*, 6> scoreCaptions_{};
+  QLabel* cetteQuestion_ = nullptr;
+  QLabel* totalPoints_ = nullptr;
+  QLabel* nombrePointsMax_ = nullptr;
+  QLabel* moyenne_ = nullptr;
+  QLabel* nombreQuestions_ = nullptr;
+  QLabel* final_ = nullptr;
+  QListWidget* historique_ = nullptr;
+  QGroupBox* chapters_ = nullptr;
+  std::array<TickRow*, 10> parties_{};
+  std::array<QLabel*, 10> feux_{};
+  QWidget* buttonsArea_ = nullptr;
+  std::vector<QPushButton*> boutons_;
+  std::map<std::string, QAction*> actions_;
+};
+
+}  // namespace ventelle

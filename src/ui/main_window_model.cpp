@@ -1,0 +1,66 @@
+#include "ui/main_window_model.h"
+
+#include "ui/exam_setup.h"
+#include "ui/full_questionnaire.h"
+#include "ui/lexicon_lookup.h"
+#include "ui/menu_bar.h"
+#include "ui/messages.h"
+#include "ui/options_menu.h"
+#include "ui/question_flow.h"
+
+namespace ventelle {
+
+MainWindowModel::MainWindowModel(Dialogs& dialogs, RandomSource& random, ChapterLibrary& library)
+    : ctx_(dialogs, random, library) {
+  ctx_.controls.menus = initialMenus();
+}
+
+void MainWindowModel::start() { showDefaultExam(ctx_); }
+
+void MainWindowModel::questionClick() { ventelle::questionClick(ctx_); }
+
+void MainWindowModel::checkClick(int i) { ventelle::checkClick(ctx_, i); }
+
+void MainWindowModel::boutonClick(int i) {
+  if (i >= 1 && i <= static_cast<int>(ctx_.controls.bouton.size())) ventelle::boutonClick(ctx_, i);
+}
+
+void MainWindowModel::wingClick() {
+  if (ctx_.controls.wingMark != 0) ventelle::wingClick(ctx_);
+}
+
+void MainWindowModel::chapterBoxClick(int i) { ventelle::chapterBoxClick(ctx_, i); }
+
+void MainWindowModel::commentClipClick() {
+  if (ctx_.controls.trombone)
+    ctx_.dialogs.message(MessageIcon::Information, messages::kCommentTitle, ctx_.quiz.question.comment);
+}
+
+void MainWindowModel::lexiconClipClick() {
+  if (ctx_.controls.tromboneL) showLexiconEntry(ctx_, ctx_.quiz.lexiconWord);
+}
+
+bool MainWindowModel::menuCommand(const std::string& name) {
+  if (name == "mnuReinitialiser") {
+    resetPoints(ctx_);
+  } else if (name == "mnuEvaluation") {
+    toggleEvaluationMode(ctx_);
+  } else if (name == "mnuConfirme") {
+    toggleConfirmedTest(ctx_);
+  } else if (name == "mnuQBi") {
+    toggleInstructorTest(ctx_);
+  } else if (name == "mnuConforme") {
+    toggleConformMarking(ctx_);
+  } else if (name == "mnuCompletRE1" || name == "mnuCompletRE2") {
+    toggleStopEntry(ctx_, name.back() - '0');
+  } else if (name == "mnuTChap" || name == "mnuTQuest") {
+    chooseDrawMode(ctx_, name == "mnuTChap");
+  } else if (name.rfind("mnurepose", 0) == 0) {
+    chooseReaskPeriod(ctx_, std::stoi(name.substr(9)));
+  } else {
+    return false;
+  }
+  return true;
+}
+
+}  // namespace ventelle

@@ -1,0 +1,43 @@
+#pragma once
+// The main window as the program sees it: every control's state and every
+// event procedure, free of any toolkit. The shell draws controls() after
+// each event and forwards the user's actions here.
+#include <string>
+
+#include "ui/window_context.h"
+
+namespace ventelle {
+
+class MainWindowModel {
+ public:
+  MainWindowModel(Dialogs& dialogs, RandomSource& random, ChapterLibrary& library);
+
+  // Shows the default exam and its first question.
+  void start();
+
+  const WindowControls& controls() const { return ctx_.controls; }
+  const QuizState& quiz() const { return ctx_.quiz; }
+  const ErrorLists& errorLists() const { return ctx_.errors; }
+  int examIndex() const { return ctx_.examIndex; }
+  int reaskPeriod() const { return ctx_.reaskPeriod; }
+
+  void questionClick();
+  // The user has toggled answer box i (1..5).
+  void checkClick(int i);
+  // Question button i (1..N) of a full questionnaire.
+  void boutonClick(int i);
+  // The wing mark: passes the question.
+  void wingClick();
+  // The user has toggled chapter box i (1..9).
+  void chapterBoxClick(int i);
+  void commentClipClick();
+  void lexiconClipClick();
+  // A command of the menu item with that control name; false when the
+  // model has no such command.
+  bool menuCommand(const std::string& name);
+
+ private:
+  WindowContext ctx_;
+};
+
+}  // namespace ventelle

@@ -1,0 +1,42 @@
+#pragma once
+// The French texts of the main window's messages.
+#include <string>
+
+namespace ventelle::messages {
+
+inline const std::string kWarningTitle = "Attention !";
+inline const std::string kFatalTitle = "Erreur Fatale";
+inline const std::string kNoChapter = "Sélectionnez au moins un chapitre !";
+inline const std::string kAllAsked =
+    "Les questions des chapitres sélectionnés ont toutes été posées,\n"
+    "le compteur anti-doublon va être invalidé.";
+inline const std::string kNoChangeAfterCorrection = "Vous ne pouvez pas modifier vos réponses après correction";
+inline const std::string kViewingQuestionnaire =
+    "Vous êtes en mode de visualisation (clic liste)\n"
+    "et d'édition (double-clic liste) d'un questionnaire\n"
+    "pour impression.\n"
+    "Pour reprendre le QCM, cliquez sur le bouton\n"
+    "\"Retour au Questionnaire\"";
+inline const std::string kFinishQuestionnaire =
+    "Vous devez terminer le questionnaire avant de passer\n"
+    "à l'évaluation. Pour être évalué en cours de questionnaire,\n"
+    "passez en mode \"Evaluation Continue\"";
+inline const std::string kRepeatedMistakeTitle = "Vous avez déjà fait cette faute !";
+inline const std::string kRepeatedMistake = "Révisez cette question";
+inline const std::string kCommentTitle = "Commentaire:";
+inline const std::string kMissingFileTitle = "Fichier introuvable";
+
+inline std::string missingChapter(const std::string& path) {
+  return "Le fichier " + path + " est introuvable ou illisible : ce chapitre ne peut pas être interrogé.";
+}
+inline std::string emptyChapter(const std::string& path) {
+  return "Le fichier " + path + " ne contient aucune question : ce chapitre ne peut pas être interrogé.";
+}
+inline std::string missingPicture(const std::string& path) {
+  return "L'image " + path + " est introuvable : la question est posée sans son image.";
+}
+inline std::string missingModule(const std::string& path) {
+  return "Le fichier " + path + " est introuvable : le chapitre qu'il compose n'a pas pu être préparé.";
+}
+
+}  // namespace ventelle::messages

@@ -1,0 +1,25 @@
+#pragma once
+// Putting a question on the window.
+#include "ui/window_context.h"
+
+namespace ventelle {
+
+// Unticks and clears the answer boxes without taking it as user ticks.
+void resetAnswerBoxes(WindowContext& ctx);
+
+// Reads the question at that place of the chapter, shuffles its answers and
+// shows it. Returns false (after telling the user) when the chapter file is
+// missing or holds no question. Throws FatalError on a damaged question.
+bool loadQuestion(WindowContext& ctx, int chapter, int place);
+
+// Number, wing mark and picture of a question from its name.
+void showQuestionHeading(WindowContext& ctx, int chapter, const std::string& name);
+
+// Gives a chapter box the colours of the chapter on screen, or its normal ones.
+void colourChapterBox(WindowContext& ctx, int chapter, bool drawn);
+
+// Shows the comment paperclip, or the lexicon one for a "Lex" comment.
+void showPaperclip(WindowContext& ctx);
+void hidePaperclips(WindowContext& ctx);
+
+}  // namespace ventelle

@@ -1,0 +1,143 @@
+#include "ui/question_draw.h"
+
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "bank/chapter_draw.h"
+#include "core/record_reader.h"
+#include "ui/messages.h"
+#include "ui/question_display.h"
+
+namespace ventelle {
+namespace {
+
+std::vector<int> tickedChapters(const WindowContext& ctx) {
+  std::vector<int> ticked;
+  for (int k = 1; k <= kChapterBoxes; ++k)
+    if (ctx.controls.partie[k].ticked) ticked.push_back(k);
+  return ticked;
+}
+
+int questionCount(WindowContext& ctx, int chapter) {
+  const ChapterIndex* index = ctx.library.chapter(ctx.chapterPath(chapter));
+  return index ? index->questionCount() : 0;
+}
+
+// DrawChapter: sets the current chapter, or reports that none is ticked.
+bool drawChapter(WindowContext& ctx) {
+  const auto ticked = tickedChapters(ctx);
+  if (ticked.empty()) {
+    ctx.dialogs.message(MessageIcon::Exclamation, messages::kWarningTitle, messages::kNoChapter);
+    ctx.quiz.noChapterSelected = true;
+    return false;
+  }
+  ctx.quiz.noChapterSelected = false;
+  colourChapterBox(ctx, ctx.quiz.question.chapter, false);
+  int rank = 0;
+  if (ctx.controls.menus.at("mnuTChap").checked) {
+    rank = ctx.random.draw(static_cast<int>(ticked.size()));
+  } else {
+    std::vector<int> counts;
+    int total = 0;
+    for (const int chapter : ticked) total += counts.emplace_back(questionCount(ctx, chapter));
+    rank = rankHoldingQuestion(counts, ctx.random.draw(total));
+  }
+  ctx.quiz.question.chapter = ticked[rank - 1];
+  colourChapterBox(ctx, ctx.quiz.question.chapter, true);
+  ctx.quiz.selectedChapter = ctx.quiz.question.chapter;
+  return true;
+}
+
+// A re-ask: a question of the chapter's error list, by name. Gives up (and
+// lets the caller draw by place) when the list is empty or names a question
+// that is no longer in the chapter file.
+bool reaskFromErrorList(WindowContext& ctx) {
+  auto& quiz = ctx.quiz;
+  if (ctx.reaskPeriod == 0 || quiz.repeatCounter != ctx.reaskPeriod) return false;
+  const int chapter = quiz.question.chapter;
+  const std::string& list = ctx.errors.list({ctx.examIndex, chapter});
+  const int n = countFields(list);
+  if (n == 0) {
+    --quiz.repeatCounter;  // tried again after the next marked question
+    return false;
+  }
+  quiz.repeatCounter = 0;
+  const std::string name = n == 1 ? list : field(list, ctx.random.draw(n), n);
+  const ChapterIndex* index = ctx.library.chapter(ctx.chapterPath(chapter));
+  const auto place = index ? index->placeOf(name) : std::nullopt;
+  if (!place) return false;
+  ctx.controls.line1 = true;
+  if (!loadQuestion(ctx, chapter, *place)) quiz.redrawRequested = true;
+  return true;
+}
+
+using AskedSet = std::set<std::pair<int, int>>;
+
+AskedSet askedPairs(const WindowContext& ctx) {
+  AskedSet asked;
+  for (const auto& slot : ctx.quiz.askedQuestions)
+    if (slot.chapter != 0) asked.insert({slot.chapter, slot.index});
+  return asked;
+}
+
+// The first question of the ticked chapters not yet asked, if any.
+std::optional<std::pair<int, int>> firstUnasked(WindowContext& ctx, const AskedSet& asked) {
+  for (const int chapter : tickedChapters(ctx)) {
+    const int count = questionCount(ctx, chapter);
+    for (int place = 1; place <= count; ++place)
+      if (!asked.contains({chapter, place})) return std::make_pair(chapter, place);
+  }
+  return std::nullopt;
+}
+
+int tickedQuestionTotal(WindowContext& ctx) {
+  int total = 0;
+  for (const int chapter : tickedChapters(ctx)) total += questionCount(ctx, chapter);
+  return total;
+}
+
+}  // namespace
+
+void tickDefaultChapters(WindowContext& ctx) {
+  for (int k = 1; k <= kChapterBoxes && ctx.controls.partie[k].visible; ++k) {
+    ctx.controls.partie[k].ticked = isChapterTickedByDefault(ctx.bankPrefix, k);
+    ctx.controls.feu[k].visible = ctx.controls.partie[k].ticked;
+  }
+}
+
+void drawQuestion(WindowContext& ctx) {
+  auto& quiz = ctx.quiz;
+  resetAnswerBoxes(ctx);
+  const AskedSet asked = askedPairs(ctx);
+  // Redraws of an asked question are bounded: past the bound the first
+  // unasked question is taken, so a poor random source cannot hang the draw.
+  const int bound = 1000 + 10 * tickedQuestionTotal(ctx);
+  for (int attempt = 0;; ++attempt) {
+    if (!drawChapter(ctx)) return;
+    if (reaskFromErrorList(ctx)) return;
+    ctx.controls.line1 = false;
+    const int chapter = quiz.question.chapter;
+    const int count = questionCount(ctx, chapter);
+    int place = count > 0 ? ctx.random.draw(count) : 0;
+    if (count > 0 && !quiz.antiDuplicateOff && asked.contains({chapter, place})) {
+      const auto unasked = firstUnasked(ctx, asked);
+      if (!unasked) {
+        ctx.dialogs.message(MessageIcon::Information, "", messages::kAllAsked);
+        quiz.antiDuplicateOff = true;
+      } else if (attempt < bound) {
+        continue;
+      } else {
+        colourChapterBox(ctx, chapter, false);
+        quiz.question.chapter = unasked->first;
+        colourChapterBox(ctx, unasked->first, true);
+        quiz.selectedChapter = unasked->first;
+        place = unasked->second;
+      }
+    }
+    if (!loadQuestion(ctx, quiz.question.chapter, place)) quiz.redrawRequested = true;
+    return;
+  }
+}
+
+}  // namespace ventelle

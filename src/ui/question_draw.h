@@ -1,0 +1,15 @@
+#pragma once
+// Choosing the next question: a chapter among the ticked ones, then a
+// question in it, or a question the user got wrong there before.
+#include "ui/window_context.h"
+
+namespace ventelle {
+
+// Ticks the default chapters of the current exam.
+void tickDefaultChapters(WindowContext& ctx);
+
+// Draws and loads the next question. Sets noChapterSelected when no chapter
+// is ticked, and redrawRequested when nothing could be loaded.
+void drawQuestion(WindowContext& ctx);
+
+}  // namespace ventelle

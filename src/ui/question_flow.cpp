@@ -1,0 +1,87 @@
+#include "ui/question_flow.h"
+
+#include "ui/full_questionnaire.h"
+#include "ui/marking_flow.h"
+#include "ui/messages.h"
+#include "ui/question_display.h"
+#include "ui/question_draw.h"
+
+namespace ventelle {
+namespace {
+
+void undoTick(WindowContext& ctx, int i, const std::string& message) {
+  ctx.dialogs.message(MessageIcon::Exclamation, messages::kWarningTitle, message);
+  ctx.quiz.tickGuard = true;
+  ctx.controls.check[i].ticked = !ctx.controls.check[i].ticked;
+  ctx.quiz.tickGuard = false;
+}
+
+}  // namespace
+
+void setEvaluationState(WindowContext& ctx) {
+  auto& button = ctx.controls.question;
+  button.tag = tags::kEvaluation;
+  button.toolTip = "notation de la question";
+  button.caption = "Evaluation";
+}
+
+void setNextQuestionState(WindowContext& ctx) {
+  auto& button = ctx.controls.question;
+  button.tag = tags::kQuestion;
+  button.toolTip.clear();
+  button.caption = "Question Suivante";
+}
+
+void questionClick(WindowContext& ctx) {
+  auto& quiz = ctx.quiz;
+  const std::string tag = ctx.controls.question.tag;
+  if (tag == tags::kButtons) {
+    fullQuestionnaireQuestionClick(ctx);
+    return;
+  }
+  ctx.controls.erreursVisible = false;
+  if (quiz.redrawRequested) {
+    quiz.redrawRequested = false;
+    drawQuestion(ctx);
+    setEvaluationState(ctx);
+    hidePaperclips(ctx);
+    return;
+  }
+  if (tag == tags::kEvaluation) {
+    markTrainingQuestion(ctx);
+    setNextQuestionState(ctx);
+    showPaperclip(ctx);
+  } else if (tag == tags::kQuestion) {
+    hidePaperclips(ctx);
+    drawQuestion(ctx);
+    setEvaluationState(ctx);
+  }
+}
+
+void checkClick(WindowContext& ctx, int i) {
+  if (i < 1 || i > kMaxAnswers || ctx.quiz.tickGuard) return;
+  auto& box = ctx.controls.check[i];
+  box.ticked = !box.ticked;
+  const std::string& tag = ctx.controls.question.tag;
+  if (tag == tags::kQuestion) {
+    undoTick(ctx, i, messages::kNoChangeAfterCorrection);
+  } else if (tag == tags::kBackToQuestionnaire) {
+    undoTick(ctx, i, messages::kViewingQuestionnaire);
+  } else if (tag == tags::kButtons && !ctx.controls.question.visible) {
+    undoTick(ctx, i, messages::kNoChangeAfterCorrection);
+  } else if (tag == tags::kButtons) {
+    ctx.quiz.questionRecords[ctx.quiz.currentButton - 1].coche[i] = box.ticked ? 1 : 0;
+  }
+}
+
+void wingClick(WindowContext& ctx) {
+  if (!ctx.controls.bouton.empty()) {
+    ctx.quiz.questionRecords[ctx.quiz.currentButton - 1].nbRep = 0;
+    boutonClick(ctx, ctx.quiz.currentButton);
+  } else if (ctx.controls.question.tag != tags::kBackToQuestionnaire) {
+    ctx.quiz.redrawRequested = true;
+    questionClick(ctx);
+  }
+}
+
+}  // namespace ventelle

@@ -1,0 +1,45 @@
+#pragma once
+// The state the main window's event procedures share, and the outside world
+// they reach through seams.
+#include <string>
+
+#include "core/exam_catalogue.h"
+
+#include "bank/chapter_library.h"
+#include "core/random_source.h"
+#include "quiz/error_lists.h"
+#include "quiz/quiz_state.h"
+#include "ui/dialogs.h"
+#include "ui/skin_colours.h"
+#include "ui/window_controls.h"
+
+namespace ventelle {
+
+struct WindowContext {
+  WindowContext(Dialogs& d, RandomSource& r, ChapterLibrary& l) : dialogs(d), random(r), library(l) {}
+
+  Dialogs& dialogs;
+  RandomSource& random;
+  ChapterLibrary& library;
+
+  WindowControls controls;
+  QuizState quiz;
+  ErrorLists errors;
+  SkinColours skin;
+  int examIndex = 0;
+  std::string bankPrefix;
+  int reaskPeriod = 8;  // P: one question in P is a re-ask; 0 never
+
+  bool trainingMode() const { return controls.menus.at("mnuEvaluation").checked; }
+  bool includesLowerLevels() const { return controls.menus.at("mnuInclure").checked; }
+  bool instructorCaption() const { return controls.menus.at("mnuQBi").caption == "Qualification &Instructeur"; }
+  // Chapters of the current exam: the chapter boxes on show.
+  int chapterCount() const {
+    int n = 0;
+    for (int k = 1; k <= kChapterBoxes; ++k) n += controls.partie[k].visible;
+    return n;
+  }
+  std::string chapterPath(int chapter) const { return chapterFilePath(bankPrefix, chapter); }
+};
+
+}  // namespace ventelle

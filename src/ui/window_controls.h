@@ -1,0 +1,115 @@
+#pragma once
+// Everything the main window shows, as plain values. The shell draws these
+// after every event; nothing here knows of widgets.
+#include <array>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "bank/question.h"
+#include "quiz/colour.h"
+
+namespace ventelle {
+
+struct MenuItem {
+  std::string caption;
+  bool checked = false;
+  bool visible = true;
+  bool enabled = true;
+};
+
+struct AnswerBox {
+  std::string caption;
+  bool ticked = false;
+  bool visible = false;
+  Colour back = 0xFFFFFF;
+  Colour text = 0;
+};
+
+struct ChapterBox {
+  std::string caption;
+  bool ticked = false;
+  bool visible = false;
+  Colour back = 0xFFFFFF;
+  Colour text = 0;
+};
+
+struct ChapterLight {
+  bool visible = false;
+  Colour colour = colours::kGreen;
+};
+
+namespace tags {
+inline const std::string kEvaluation = "Evaluation";
+inline const std::string kQuestion = "Question";
+inline const std::string kButtons = "Boutons";
+inline const std::string kBackToQuestionnaire = "RetourQ";
+}  // namespace tags
+
+struct QuestionButton {
+  std::string tag = tags::kEvaluation;
+  std::string caption = "Evaluation";
+  std::string toolTip = "notation de la question";
+  bool visible = true;
+};
+
+struct NumberedButton {
+  std::string caption;
+  std::optional<Colour> back;  // nothing: the desktop's button face
+};
+
+constexpr int kChapterBoxes = 9;
+constexpr int kQuestionAreaWidth = 6855;  // twips
+constexpr int kPictureRightEdge = 8280;   // twips
+
+struct WindowControls {
+  std::string title;
+
+  std::string labelQuestion;
+  bool labelQuestionVisible = true;
+  int labelQuestionWidth = kQuestionAreaWidth;
+  std::string numero;
+  std::string picturePath;  // file shown in ImageQuestion, empty when hidden
+  int pictureLeft = 0;      // twips
+  char wingMark = 0;        // 'P', 'D' or 0 (delta_parapente hidden)
+  bool line1 = false;       // the question is a re-ask
+
+  QuestionButton question;
+  std::array<AnswerBox, kMaxAnswers + 1> check{};      // 1..5
+  std::array<std::string, kMaxAnswers + 1> lcheck{};   // 1..5
+  bool trombone = false;
+  bool tromboneL = false;
+
+  std::string cetteQuestion;
+  std::string totalPoints;
+  std::string nombrePointsMax;
+  std::string moyenne;
+  std::string nombreQuestionsPosees;
+  std::string final;
+  bool finalAtBottom = false;  // full-questionnaire place
+
+  std::vector<std::string> historique;
+  int historiqueSelected = -1;
+  bool historiqueVisible = true;
+  bool erreursVisible = false;
+
+  std::array<ChapterBox, kChapterBoxes + 1> partie{};  // 1..9
+  std::array<ChapterLight, kChapterBoxes + 1> feu{};   // 1..9
+  Colour chaptersBack = 0xFFFFFF;
+  Colour chaptersText = 0;
+  Colour answersBack = 0xFFFFFF;
+  Colour answersText = 0;
+  Colour windowBack = 0xFFFFFF;
+  Colour labelsText = 0;
+  Colour questionText = 0;
+  Colour numberText = 0;
+
+  std::vector<NumberedButton> bouton;  // Bouton(1..N) at [0..N-1]
+  int gridColumns = 0;
+  int gridRows = 0;
+
+  std::map<std::string, MenuItem> menus;
+};
+
+}  // namespace ventelle
