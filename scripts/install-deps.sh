@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs, with apt-get, whatever a fresh Debian 12 machine lacks to build,
+# run and test Ventelle. Needs root or sudo when something is missing.
+set -euo pipefail
+
+packages=(g++ cmake ninja-build qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation "$@")
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
