@@ -105,10 +105,9 @@ void MainWindow::buildMenus() {
       action = menus.at(entry.parent)->addSeparator();
     } else {
       action = menus.at(entry.parent)->addAction(q(item.caption));
-      action->setCheckable(true);
+      action->setCheckable(item.checkable);
       const std::string name = entry.name;
       if (name == "mnuQuitter") {
-        action->setCheckable(false);
         connect(action, &QAction::triggered, qApp, &QApplication::quit);
       } else {
         connect(action, &QAction::triggered, this, [this, name] { act([this, name] { model_.menuCommand(name); }); });
@@ -179,14 +178,14 @@ void MainWindow::buildScore(QWidget* central) {
                                         QStringLiteral("NombreQuestionsPosees")};
   for (int k = 1; k <= 5; ++k) {
     const int y = kAnswersTop + 82 + (k - 1) * 20;
-    scoreCaptions_[k] = makeLabel(central, QStringLiteral("Labels%1").arg(k), {kRightColumn, y, 108, 20});
+    scoreCaptions_[k] = makeLabel(central, QStringLiteral("Labels%1").arg(k), {kRightColumn, y, 112, 20});
     scoreCaptions_[k]->setText(captions[k]);
     scoreCaptions_[k]->setWordWrap(true);
-    values[k] = makeLabel(central, names[k], {kRightColumn + 110, y, 32, 20});
+    values[k] = makeLabel(central, names[k], {kRightColumn + 112, y, 30, 20});
     values[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   }
-  scoreCaptions_[5]->setGeometry(kRightColumn, kAnswersTop + 162, 108, 30);
-  values[5]->setGeometry(kRightColumn + 110, kAnswersTop + 162, 32, 30);
+  scoreCaptions_[5]->setGeometry(kRightColumn, kAnswersTop + 162, 112, 34);
+  values[5]->setGeometry(kRightColumn + 112, kAnswersTop + 162, 30, 34);
   cetteQuestion_ = values[1];
   totalPoints_ = values[2];
   nombrePointsMax_ = values[3];
@@ -195,10 +194,10 @@ void MainWindow::buildScore(QWidget* central) {
 
   historique_ = new QListWidget(central);
   historique_->setObjectName(QStringLiteral("Historique"));
-  historique_->setGeometry(kRightColumn, kAnswersTop + 198, kRightWidth, kHeight - kAnswersTop - 206);
+  historique_->setGeometry(kRightColumn, kAnswersTop + 200, kRightWidth, kHeight - kAnswersTop - 206);
   buttonsArea_ = new QWidget(central);
   buttonsArea_->setObjectName(QStringLiteral("Boutons"));
-  buttonsArea_->setGeometry(kRightColumn, kAnswersTop + 198, kRightWidth, kHeight - kAnswersTop - 206);
+  buttonsArea_->setGeometry(kRightColumn, kAnswersTop + 200, kRightWidth, kHeight - kAnswersTop - 206);
 
   final_ = makeLabel(central, QStringLiteral("Final"), {});
   final_->setAlignment(Qt::AlignCenter);
@@ -207,7 +206,7 @@ void MainWindow::buildScore(QWidget* central) {
   big.setPointSizeF(big.pointSizeF() + 5);
   big.setBold(true);
   final_->setFont(big);
-  final_->setStyleSheet(QStringLiteral("color: #b00000;"));
+  final_->setStyleSheet(QStringLiteral("color: #b00000; background-color: rgba(255, 255, 255, 210);"));
 }
 
 void MainWindow::buildChapters(QWidget* central) {

@@ -7,14 +7,17 @@ struct InitialItem {
   MenuEntry entry;
   std::string caption;
   bool checked = false;
+  bool checkable = true;
 };
+
+constexpr bool kCommand = false;
 
 const std::vector<InitialItem>& initialItems() {
   static const std::vector<InitialItem> kItems = {
       {{"mnuFichier", ""}, "&Fichier"},
-      {{"mnuQuitter", "mnuFichier"}, "&Quitter"},
+      {{"mnuQuitter", "mnuFichier"}, "&Quitter", false, kCommand},
       {{"mnuOptions", ""}, "&Options"},
-      {{"mnuReinitialiser", "mnuOptions"}, "&Réinitialiser les points (R.A.Z.)"},
+      {{"mnuReinitialiser", "mnuOptions"}, "&Réinitialiser les points (R.A.Z.)", false, kCommand},
       {{"mnuBarre5", "mnuOptions"}, "-"},
       {{"mnuInclure", "mnuOptions"}, "Inclure le(s) QCM(s) inférieur(s)"},
       {{"mnuConfirme", "mnuOptions"}, "&Brevet Confirmé (30 questions)"},
@@ -52,7 +55,7 @@ const std::vector<MenuEntry>& menuLayout() {
 
 std::map<std::string, MenuItem> initialMenus() {
   std::map<std::string, MenuItem> menus;
-  for (const auto& item : initialItems()) menus[item.entry.name] = MenuItem{item.caption, item.checked};
+  for (const auto& item : initialItems()) menus[item.entry.name] = MenuItem{item.caption, item.checked, true, true, item.checkable};
   return menus;
 }
 

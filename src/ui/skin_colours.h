@@ -17,7 +17,7 @@ struct SkinColours {
   Colour numberText = 0x800000;
   Colour answerBack = 0xFFFFFF;         // answers frame and boxes
   Colour answerText = 0x000000;
-  Colour mistakeText = 0x000080;
+  Colour mistakeText = 0x800000;
   Colour labelsText = 0x400000;
 };
 

@@ -17,6 +17,7 @@ struct MenuItem {
   bool checked = false;
   bool visible = true;
   bool enabled = true;
+  bool checkable = false;  // an option that shows a check mark
 };
 
 struct AnswerBox {
