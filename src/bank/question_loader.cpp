@@ -46,9 +46,9 @@ Question readQuestion(const ChapterIndex& chapter, int chapterNumber, int place,
   if (reader.item() != "Question") throw damaged();
   q.text = reader.data();
 
-  // A question line that ends the file has nothing after it: damaged too.
-  if (reader.atEnd()) throw damaged();
-  reader.nextLine();
+  // Nothing but blanks or comments after the question line: damaged too
+  // (the last line read must not be taken for an answer).
+  if (!reader.nextLine()) throw damaged();
   reader.resetLineHasNoKey();
   const bool hasComment = reader.item() == "Cmt";
   if (hasComment) {
@@ -61,10 +61,8 @@ Question readQuestion(const ChapterIndex& chapter, int chapterNumber, int place,
   int k = 0;
   bool lineHeld = !hasComment;
   while (k < kMaxAnswers) {
-    if (!lineHeld) {
-      if (reader.atEnd()) break;
-      reader.nextLine();
-    }
+    // A comment or blank line that ends the file is no answer.
+    if (!lineHeld && !reader.nextLine()) break;
     lineHeld = false;
     std::string answer = reader.item();
     if (reader.lineHasNoKey()) break;

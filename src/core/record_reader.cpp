@@ -16,11 +16,12 @@ std::string trimLeft(std::string_view text) {
 }
 }  // namespace
 
-void RecordReader::nextLine() {
+bool RecordReader::nextLine() {
   while (!atEnd()) {
     currentLine_ = trimSpaces(lines_[position_++]);
-    if (!currentLine_.empty() && currentLine_.front() != ';') return;
+    if (!currentLine_.empty() && currentLine_.front() != ';') return true;
   }
+  return false;
 }
 
 std::string RecordReader::item() {

@@ -17,8 +17,10 @@ class RecordReader {
   explicit RecordReader(const TextLines& lines, std::size_t position = 0)
       : lines_(lines), position_(position) {}
 
-  // Ligne_Suivante: advances to the next line that is neither blank nor a comment.
-  void nextLine();
+  // Ligne_Suivante: advances to the next line that is neither blank nor a
+  // comment. Returns false when the file ends first; currentLine() then holds
+  // the last line read, whatever it was.
+  bool nextLine();
   // Trouve_Item: key of the current line; sets lineHasNoKey() when it has no "=".
   std::string item();
   // Trouve_Data: value of the current line (the whole line without "=").

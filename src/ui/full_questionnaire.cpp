@@ -101,7 +101,7 @@ void boutonClick(WindowContext& ctx, int i) {
   ctx.quiz.currentButton = i;
   if (ctx.quiz.questionRecords[i - 1].nbRep == 0) {
     drawQuestion(ctx);
-    if (!ctx.quiz.noChapterSelected && !ctx.quiz.redrawRequested) copyQuestionIntoSlot(ctx, i);
+    if (!ctx.quiz.redrawRequested) copyQuestionIntoSlot(ctx, i);
     ctx.quiz.redrawRequested = false;
   } else {
     restoreSlot(ctx, i);

@@ -6,8 +6,7 @@ namespace ventelle {
 
 std::optional<std::string> lexiconDefinition(const TextLines& lexicon, const std::string& word) {
   RecordReader reader(lexicon);
-  while (!reader.atEnd()) {
-    reader.nextLine();
+  while (reader.nextLine()) {
     reader.resetLineHasNoKey();
     if (reader.item() == word && !reader.lineHasNoKey()) return reader.data();
   }

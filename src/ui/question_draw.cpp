@@ -99,13 +99,6 @@ int tickedQuestionTotal(WindowContext& ctx) {
 
 }  // namespace
 
-void tickDefaultChapters(WindowContext& ctx) {
-  for (int k = 1; k <= kChapterBoxes && ctx.controls.partie[k].visible; ++k) {
-    ctx.controls.partie[k].ticked = isChapterTickedByDefault(ctx.bankPrefix, k);
-    ctx.controls.feu[k].visible = ctx.controls.partie[k].ticked;
-  }
-}
-
 void drawQuestion(WindowContext& ctx) {
   auto& quiz = ctx.quiz;
   resetAnswerBoxes(ctx);
@@ -114,7 +107,12 @@ void drawQuestion(WindowContext& ctx) {
   // unasked question is taken, so a poor random source cannot hang the draw.
   const int bound = 1000 + 10 * tickedQuestionTotal(ctx);
   for (int attempt = 0;; ++attempt) {
-    if (!drawChapter(ctx)) return;
+    // With no chapter ticked the question on screen has been marked already:
+    // the next press draws again rather than marking it twice.
+    if (!drawChapter(ctx)) {
+      quiz.redrawRequested = true;
+      return;
+    }
     if (reaskFromErrorList(ctx)) return;
     ctx.controls.line1 = false;
     const int chapter = quiz.question.chapter;

@@ -5,11 +5,8 @@
 
 namespace ventelle {
 
-// Ticks the default chapters of the current exam.
-void tickDefaultChapters(WindowContext& ctx);
-
 // Draws and loads the next question. Sets noChapterSelected when no chapter
-// is ticked, and redrawRequested when nothing could be loaded.
+// is ticked; sets redrawRequested whenever nothing new was loaded.
 void drawQuestion(WindowContext& ctx);
 
 }  // namespace ventelle
