@@ -1,0 +1,56 @@
+#include "core/program_folder.h"
+
+#include <gtest/gtest.h>
+
+#include "core/jpeg_size.h"
+#include "fakes/temp_folder.h"
+
+namespace ventelle {
+namespace {
+
+TEST(ProgramFolder, ResolvesEachComponentWithoutRegardToCasePreferringTheExactName) {
+  TempFolder folder;
+  for (const char* file : {"2004/4Chapitre1.dat", "skin/Classique.col", "jeu/a.txt", "jeu/A.txt"})
+    folder.write(file, "x");
+  const ProgramFolder programFolder(folder.path());
+  EXPECT_EQ(programFolder.resolve("2004\\4chapitre1.DAT"), folder.path() / "2004" / "4Chapitre1.dat");
+  EXPECT_EQ(programFolder.resolve("SKIN/classique.col"), folder.path() / "skin" / "Classique.col");
+  EXPECT_EQ(programFolder.resolve("jeu\\A.txt"), folder.path() / "jeu" / "A.txt");
+  EXPECT_EQ(programFolder.resolve("jeu\\a.txt"), folder.path() / "jeu" / "a.txt");
+  EXPECT_EQ(programFolder.resolve("Nouveau\\Marie.ini"), folder.path() / "Nouveau" / "Marie.ini");
+}
+
+std::string segment(int marker, const std::string& body) {
+  const auto length = body.size() + 2;
+  return std::string{'\xFF', static_cast<char>(marker), static_cast<char>(length >> 8), static_cast<char>(length & 0xFF)} +
+         body;
+}
+
+// SOI, APP0 (JFIF), a Huffman table, SOF0 with 258 rows of 513 columns, EOI.
+std::string tinyJpeg() {
+  const std::string app0("JFIF\0\x01\x01\0\0\x01\0\x01\0\0", 14);
+  const std::string dht("\x00\x01\x02\x03", 4);
+  const std::string sof0("\x08\x01\x02\x02\x01\x01\x01\x11\x00", 9);
+  return std::string("\xFF\xD8") + segment(0xE0, app0) + segment(0xC4, dht) + segment(0xC0, sof0) + "\xFF\xD9";
+}
+
+TEST(JpegSize, ReadsWidthAndHeightFromTheFrameHeader) {
+  TempFolder folder;
+  folder.writeBytes("2004/412i.jpg", tinyJpeg());
+  const auto size = jpegSize(folder.path() / "2004" / "412i.jpg");
+  ASSERT_TRUE(size.has_value());
+  EXPECT_EQ(size->width, 513);
+  EXPECT_EQ(size->height, 258);
+}
+
+TEST(JpegSize, GivesNothingForAFileThatIsNotACompleteJpeg) {
+  TempFolder folder;
+  folder.writeBytes("image.png", "\x89PNG\r\n\x1A\n\0\0\0\rIHDR");
+  folder.writeBytes("coupee.jpg", tinyJpeg().substr(0, 34));  // ends inside the frame header
+  folder.writeBytes("vide.jpg", "");
+  for (const char* name : {"image.png", "coupee.jpg", "vide.jpg", "absente.jpg"})
+    EXPECT_FALSE(jpegSize(folder.path() / name).has_value()) << name;
+}
+
+}  // namespace
+}  // namespace ventelle

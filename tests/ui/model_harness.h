@@ -1,0 +1,157 @@
+#pragma once
+// Drives the main-window model as a user would, on a program folder of small
+// 2004 module files whose questions the tests know by name and value. Each
+// draw is planned to bring the question a test asks for, answers in file order.
+#include <algorithm>
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "bank/chapter_library.h"
+#include "core/exam_catalogue.h"
+#include "fakes/planned_random.h"
+#include "fakes/recording_dialogs.h"
+#include "fakes/temp_folder.h"
+#include "ui/main_window_model.h"
+
+namespace ventelle {
+
+struct BankQuestion {
+  std::string name;
+  std::vector<std::pair<std::string, int>> answers;  // text, value
+};
+using BankChapter = std::vector<BankQuestion>;
+
+// Questions "1".."count", each with a right answer "Six" (6) and a neutral "Zéro" (0).
+inline BankChapter numberedChapter(int count) {
+  BankChapter questions;
+  for (int n = 1; n <= count; ++n) questions.push_back({std::to_string(n), {{"Six", 6}, {"Zéro", 0}}});
+  return questions;
+}
+
+inline std::string chapterFileText(const BankChapter& questions) {
+  std::string text = "; chapitre d'essai\n";
+  for (const auto& q : questions) {
+    text += "\n[" + q.name + "]\nQuestion=Texte de la question " + q.name + " ?\n";
+    for (const auto& [answer, value] : q.answers) text += answer + "=" + std::to_string(value) + "\n";
+  }
+  return text;
+}
+
+class ModelHarness {
+ public:
+  static constexpr int kExam = 7;
+
+  // Chapter 1: A {Juste 6, Faux -2, Neutre 0}, B {Moitié 3, Autre moitié 3,
+  // Erreur -3}, C {Un -1 .. Cinq -5}, S {Six -6, Bon 6}, P5 {Oui 6, Non -6};
+  // 2: X, Y, Z {Oui 6, Non -6}; 3: numbered 60; 4, 5, 6: numbered 10, 20, 30;
+  // 7, 8: numbered 1.
+  ModelHarness() : library(ProgramFolder(folder.path())), model(dialogs, random, library) {
+    const std::vector<std::pair<std::string, int>> yesNo = {{"Oui", 6}, {"Non", -6}};
+    bank_[1] = {{"A", {{"Juste", 6}, {"Faux", -2}, {"Neutre", 0}}},
+                {"B", {{"Moitié", 3}, {"Autre moitié", 3}, {"Erreur", -3}}},
+                {"C", {{"Un", -1}, {"Deux", -2}, {"Trois", -3}, {"Quatre", -4}, {"Cinq", -5}}},
+                {"S", {{"Six", -6}, {"Bon", 6}}},
+                {"P5", yesNo}};
+    bank_[2] = {{"X", yesNo}, {"Y", yesNo}, {"Z", yesNo}};
+    const int sizes[] = {0, 0, 0, 60, 10, 20, 30, 1, 1};
+    for (int k = 3; k <= 8; ++k) bank_[k] = numberedChapter(sizes[k]);
+  }
+
+  // Starts on the default exam with that first question; re-asks off.
+  void start(int chapter = 1, int place = 1) {
+    for (int k = 1; k <= 8; ++k)
+      folder.write("2004/" + std::to_string(modulesOf(kExam)[k - 1]) + ".qcm", chapterFileText(bank_[k]));
+    random.queueDraw(chapter, 8);  // every chapter is ticked
+    queuePlace(chapter, place);
+    model.start();
+    model.menuCommand("mnurepose0");
+  }
+  // Leaves only these chapters ticked and starts the test over on that question.
+  void onlyChapters(const std::vector<int>& ticked, int chapter, int place) {
+    for (int k = 1; k <= 8; ++k)
+      if (controls().partie[k].ticked != (std::count(ticked.begin(), ticked.end(), k) > 0)) model.chapterBoxClick(k);
+    queueQuestion(chapter, place);
+    model.menuCommand("mnuReinitialiser");
+  }
+  void onlyChapter(int k, int place = 1) { onlyChapters({k}, k, place); }
+
+  // Plans the next draw: chapter, place, then answers kept in file order.
+  void queueQuestion(int chapter, int place) {
+    queueChapter(chapter);
+    queuePlace(chapter, place);
+  }
+  void queuePlace(int chapter, int place) {
+    random.queueDraw(place, static_cast<int>(bank_[chapter].size()));
+    queueAnswerOrder(bank_[chapter][place - 1]);
+  }
+  // A question already asked: the draw goes on to another, so no answer order.
+  void queueAskedAgain(int chapter, int place) {
+    queueChapter(chapter);
+    random.queueDraw(place, static_cast<int>(bank_[chapter].size()));
+  }
+  // A re-ask of a one-name list: no place is drawn.
+  void queueReask(int chapter, const std::string& name) {
+    queueChapter(chapter);
+    for (const auto& q : bank_[chapter])
+      if (q.name == name) queueAnswerOrder(q);
+  }
+
+  void tick(const std::string& caption) { model.checkClick(boxOf(caption)); }
+  void mark(const std::vector<std::string>& captions) {
+    for (const auto& caption : captions) tick(caption);
+    model.questionClick();
+  }
+  void next(int chapter, int place) {
+    queueQuestion(chapter, place);
+    model.questionClick();
+  }
+  // Marks the question shown (place `first`) and the next ones, ticking `caption` on each.
+  void markRun(int chapter, int first, int count, const std::string& caption) {
+    for (int i = 0; i < count; ++i) {
+      if (i > 0) next(chapter, first + i);
+      mark({caption});
+    }
+  }
+
+  const WindowControls& controls() const { return model.controls(); }
+  const AnswerBox& box(const std::string& caption) const { return controls().check[boxOf(caption)]; }
+  const std::string& errorList(int chapter) const { return model.errorLists().list({kExam, chapter}); }
+
+  TempFolder folder;
+  RecordingDialogs dialogs;
+  PlannedRandom random;
+  ChapterLibrary library;
+  MainWindowModel model;
+
+ private:
+  // Draws are planned in the default draw mode, the chapter by its rank among those ticked.
+  void queueChapter(int chapter) {
+    ASSERT_TRUE(controls().menus.at("mnuTChap").checked) << "draws are planned by chapter priority only";
+    int rank = 0, ticked = 0;
+    for (int k = 1; k <= kChapterBoxes; ++k) {
+      if (!controls().partie[k].ticked) continue;
+      ++ticked;
+      if (k == chapter) rank = ticked;
+    }
+    ASSERT_GT(rank, 0) << "chapter " << chapter << " is not ticked";
+    random.queueDraw(rank, ticked);
+  }
+  void queueAnswerOrder(const BankQuestion& q) {
+    const int n = static_cast<int>(q.answers.size());
+    for (int i = 1; i <= n; ++i) random.queueDraw(i, n);
+  }
+  int boxOf(const std::string& caption) const {
+    for (int i = 1; i <= kMaxAnswers; ++i)
+      if (controls().check[i].visible && controls().check[i].caption == caption) return i;
+    ADD_FAILURE() << "no answer box reads \"" << caption << "\" on " << controls().numero;
+    return 0;
+  }
+
+  std::array<BankChapter, 9> bank_;
+};
+
+}  // namespace ventelle

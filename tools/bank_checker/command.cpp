@@ -1,0 +1,68 @@
+#include "bank_checker/command.h"
+
+#include <filesystem>
+#include <optional>
+
+#include "bank_checker/folder_check.h"
+
+namespace ventelle::bankcheck {
+namespace {
+
+constexpr int kClean = 0;
+constexpr int kFaultsFound = 1;
+constexpr int kBadUsage = 2;
+
+const char* const kUsage =
+    "Usage : ventelle-check-bank [--counts] DOSSIER_DU_PROGRAMME\n"
+    "Vérifie les banques de questions du dossier (2004, manuel, 2000, avion, ulm, planeur).\n"
+    "  --counts  indique aussi le nombre de questions de chaque fichier\n";
+
+std::string questions(std::size_t count) {
+  return std::to_string(count) + (count > 1 ? " questions" : " question");
+}
+
+}  // namespace
+
+int runBankCheck(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+  bool counts = false;
+  std::optional<std::string> folderName;
+  for (const auto& argument : arguments) {
+    if (argument == "--help" || argument == "-h") {
+      out << kUsage;
+      return kClean;
+    }
+    if (argument == "--counts") {
+      counts = true;
+    } else if (argument.size() > 1 && argument.front() == '-') {
+      err << "ventelle-check-bank : option inconnue « " << argument << " »\n" << kUsage;
+      return kBadUsage;
+    } else if (folderName) {
+      err << "ventelle-check-bank : un seul dossier à la fois\n" << kUsage;
+      return kBadUsage;
+    } else {
+      folderName = argument;
+    }
+  }
+  if (!folderName) {
+    err << kUsage;
+    return kBadUsage;
+  }
+  std::error_code error;
+  if (!std::filesystem::is_directory(*folderName, error)) {
+    err << "ventelle-check-bank : « " << *folderName << " » n'est pas un dossier\n";
+    return kBadUsage;
+  }
+
+  const FolderReport report = checkProgramFolder(ProgramFolder(*folderName));
+  std::size_t total = 0;
+  for (const auto& file : report.files) {
+    if (counts && file.read) out << file.file << " : " << questions(file.questionNames.size()) << '\n';
+    total += file.questionNames.size();
+    for (const auto& fault : file.faults) out << describe(fault) << '\n';
+  }
+  if (counts) out << "Total : " << questions(total) << '\n';
+  out << report.faultCount() << " faute(s)\n";
+  return report.faultCount() == 0 ? kClean : kFaultsFound;
+}
+
+}  // namespace ventelle::bankcheck
