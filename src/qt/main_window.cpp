@@ -264,7 +264,7 @@ void MainWindow::renderAnswers() {
   const WindowControls& c = model_.controls();
   answers_->setStyleSheet(QStringLiteral("QGroupBox { %1 }").arg(colourStyle(c.answersBack, c.answersText)));
   for (int i = 1; i <= kMaxAnswers; ++i) {
-    const AnswerBox& box = c.check[i];
+    const TickBox& box = c.check[i];
     TickRow* row = checks_[i];
     row->setVisible(box.visible);
     row->setStyleSheet(colourStyle(box.back, box.text));
@@ -307,7 +307,7 @@ void MainWindow::renderChapters() {
   const WindowControls& c = model_.controls();
   chapters_->setStyleSheet(QStringLiteral("QGroupBox { %1 }").arg(colourStyle(c.chaptersBack, c.chaptersText)));
   for (int k = 1; k <= kChapterBoxes; ++k) {
-    const ChapterBox& box = c.partie[k];
+    const TickBox& box = c.partie[k];
     parties_[k]->setVisible(box.visible);
     parties_[k]->setStyleSheet(colourStyle(box.back, box.text));
     parties_[k]->label()->setText(q(box.caption));

@@ -58,9 +58,7 @@ void restoreSlot(WindowContext& ctx, int i) {
   q = Question{};
   q.chapter = asked.chapter;
   q.index = asked.index;
-  const ChapterIndex* index = ctx.library.chapter(ctx.chapterPath(asked.chapter));
-  q.name = index && asked.index >= 1 && asked.index <= index->questionCount() ? index->headers[asked.index - 1].name
-                                                                               : record.nom;
+  q.name = questionLabel(ctx, asked.chapter, asked.index, record.nom);
   q.text = record.texte;
   q.comment = record.cmt;
   q.answerCount = record.nbRep;

@@ -1,5 +1,7 @@
 #include "ui/history.h"
 
+#include "ui/question_display.h"
+
 namespace ventelle {
 
 void recordHistory(WindowContext& ctx) {
@@ -10,11 +12,7 @@ void recordHistory(WindowContext& ctx) {
   }
   const int chapter = quiz.question.chapter;
   quiz.askedQuestions.back() = {chapter, quiz.question.index};
-  const ChapterIndex* index = ctx.library.chapter(ctx.chapterPath(chapter));
-  const int place = quiz.question.index;
-  const std::string name = index && place >= 1 && place <= index->questionCount()
-                               ? index->headers[place - 1].name
-                               : quiz.question.name;
+  const std::string name = questionLabel(ctx, chapter, quiz.question.index, quiz.question.name);
   ctx.controls.historique.push_back(std::to_string(chapter) + "." + name);
   ctx.controls.historiqueSelected = static_cast<int>(ctx.controls.historique.size()) - 1;
 }

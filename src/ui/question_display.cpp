@@ -40,6 +40,12 @@ void resetAnswerBoxes(WindowContext& ctx) {
   ctx.quiz.tickGuard = false;
 }
 
+std::string questionLabel(WindowContext& ctx, int chapter, int place, const std::string& fallback) {
+  const ChapterIndex* index = ctx.library.chapter(ctx.chapterPath(chapter));
+  if (!index || place < 1 || place > index->questionCount()) return fallback;
+  return index->headers[place - 1].name;
+}
+
 void showQuestionHeading(WindowContext& ctx, int chapter, const std::string& name) {
   ctx.controls.numero = "QCM" + std::to_string(chapter) + "." + name;
   ctx.controls.wingMark = wingMarkOf(name);

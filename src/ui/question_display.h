@@ -12,6 +12,10 @@ void resetAnswerBoxes(WindowContext& ctx);
 // missing or holds no question. Throws FatalError on a damaged question.
 bool loadQuestion(WindowContext& ctx, int chapter, int place);
 
+// Trouve_Label: the name of the question at that place of the chapter file,
+// or the fallback when the file no longer holds it.
+std::string questionLabel(WindowContext& ctx, int chapter, int place, const std::string& fallback);
+
 // Number, wing mark and picture of a question from its name.
 void showQuestionHeading(WindowContext& ctx, int chapter, const std::string& name);
 

@@ -20,15 +20,8 @@ struct MenuItem {
   bool checkable = false;  // an option that shows a check mark
 };
 
-struct AnswerBox {
-  std::string caption;
-  bool ticked = false;
-  bool visible = false;
-  Colour back = 0xFFFFFF;
-  Colour text = 0;
-};
-
-struct ChapterBox {
+// An answer box or a chapter box.
+struct TickBox {
   std::string caption;
   bool ticked = false;
   bool visible = false;
@@ -77,7 +70,7 @@ struct WindowControls {
   bool line1 = false;       // the question is a re-ask
 
   QuestionButton question;
-  std::array<AnswerBox, kMaxAnswers + 1> check{};      // 1..5
+  std::array<TickBox, kMaxAnswers + 1> check{};      // 1..5
   std::array<std::string, kMaxAnswers + 1> lcheck{};   // 1..5
   bool trombone = false;
   bool tromboneL = false;
@@ -95,7 +88,7 @@ struct WindowControls {
   bool historiqueVisible = true;
   bool erreursVisible = false;
 
-  std::array<ChapterBox, kChapterBoxes + 1> partie{};  // 1..9
+  std::array<TickBox, kChapterBoxes + 1> partie{};  // 1..9
   std::array<ChapterLight, kChapterBoxes + 1> feu{};   // 1..9
   Colour chaptersBack = 0xFFFFFF;
   Colour chaptersText = 0;

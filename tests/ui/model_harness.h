@@ -118,7 +118,7 @@ class ModelHarness {
   }
 
   const WindowControls& controls() const { return model.controls(); }
-  const AnswerBox& box(const std::string& caption) const { return controls().check[boxOf(caption)]; }
+  const TickBox& box(const std::string& caption) const { return controls().check[boxOf(caption)]; }
   const std::string& errorList(int chapter) const { return model.errorLists().list({kExam, chapter}); }
 
   TempFolder folder;
