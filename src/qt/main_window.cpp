@@ -21,10 +21,10 @@ namespace ventelle {
 namespace {
 
 constexpr int kWidth = 612;   // 9180 twips
-constexpr int kHeight = 560;
+constexpr int kHeight = 592;
 constexpr int kTwipsPerPixel = 15;
 constexpr int kQuestionTop = 32;
-constexpr int kAnswersTop = 140;
+constexpr int kAnswersTop = 172;  // below a question picture of up to 135 pixels
 constexpr int kAnswerRow = 36;
 constexpr int kRightColumn = 462;
 constexpr int kRightWidth = 142;
@@ -132,7 +132,7 @@ void MainWindow::buildQuestionArea(QWidget* central) {
   connect(wing_, &QPushButton::clicked, this, [this] { act([this] { model_.wingClick(); }); });
   line1_ = makeLabel(central, QStringLiteral("Line1"), {10, kQuestionTop - 3, 40, 2});
   line1_->setStyleSheet(QStringLiteral("background-color: #c00000;"));
-  labelQuestion_ = makeLabel(central, QStringLiteral("LabelQuestion"), {10, kQuestionTop, 457, 104});
+  labelQuestion_ = makeLabel(central, QStringLiteral("LabelQuestion"), {10, kQuestionTop, 457, 136});
   labelQuestion_->setWordWrap(true);
   labelQuestion_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   QFont questionFont = labelQuestion_->font();
@@ -292,7 +292,7 @@ void MainWindow::renderScore() {
   nombreQuestions_->setText(q(c.nombreQuestionsPosees));
   final_->setText(q(c.final));
   final_->setVisible(!c.final.empty());
-  final_->setGeometry(c.finalAtBottom ? QRect(10, kHeight - 40, 444, 36) : QRect(10, kQuestionTop, 457, 104));
+  final_->setGeometry(c.finalAtBottom ? QRect(10, kHeight - 40, 444, 36) : QRect(10, kQuestionTop, 457, 136));
   final_->raise();
   historique_->setVisible(c.historiqueVisible);
   if (historique_->count() != static_cast<int>(c.historique.size()) ||
