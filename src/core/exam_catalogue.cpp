@@ -83,10 +83,10 @@ PageLayout determinePageLayout(int examIndex, const TestOptions& options) {
     n = options.instructorTest ? 20 : options.confirmedTest ? 30 : 60;
   }
   switch (n) {
-    case 20: return {20, 2, 10};
-    case 30: return {30, 3, 10};
-    case 40: return {40, 4, 10};
-    default: return {60, 4, 15};
+    case 20: return {2, 10};
+    case 30: return {3, 10};
+    case 40: return {4, 10};
+    default: return {4, 15};
   }
 }
 

@@ -33,8 +33,7 @@ std::string chapterFilePath(const std::string& bankPrefix, int chapter);
 
 // Size of a questionnaire and the shape of its answer grid.
 struct PageLayout {
-  int questionCount;
-  int gridColumns;
+  int gridColumns;  // the test has gridColumns x gridRows questions
   int gridRows;
 };
 

@@ -41,12 +41,10 @@ struct QuizState {
   int currentButton = 0;
   bool tickGuard = false;
   bool redrawRequested = false;
-  bool noChapterSelected = false;
   bool antiDuplicateOff = false;
   int repeatCounter = 0;
   bool errorRecorded = false;
   MarkingOptions options;
-  int selectedChapter = 0;
   std::string lexiconWord;  // lexicon entry named by the comment of the marked question
 
   // Running score of the test.

@@ -137,19 +137,17 @@ void evaluateWholeQuestionnaire(WindowContext& ctx) {
     const QuestionRecord& record = quiz.questionRecords[k - 1];
     quiz.question.chapter = quiz.askedQuestions[k - 1].chapter;
     quiz.question.name = record.nom;
-    ctx.controls.bouton[k - 1].back = colours::kGreen;
     std::array<int, kMaxAnswers + 1> values{};
     std::array<bool, kMaxAnswers + 1> ticks{};
     for (int j = 1; j <= record.nbRep; ++j) {
       values[j] = record.pts[j];
       ticks[j] = record.coche[j] == 1;
-      if (isMistake(values[j], ticks[j])) {
-        ctx.controls.bouton[k - 1].back = colours::kRed;
-        recordMistake(ctx);
-      }
     }
+    const QuestionMark mark = markQuestion(values, ticks, record.nbRep, rules);
+    ctx.controls.bouton[k - 1].back = mark.anyMistake ? colours::kRed : colours::kGreen;
+    if (mark.anyMistake) recordMistake(ctx);
     quiz.errorRecorded = false;
-    const int points = markQuestion(values, ticks, record.nbRep, rules).points;
+    const int points = mark.points;
     if (points == 6) recordRightAnswer(ctx);
     quiz.totalPoints += points;
   }

@@ -24,16 +24,20 @@ int questionCount(WindowContext& ctx, int chapter) {
   return index ? index->questionCount() : 0;
 }
 
+// The chapter of the question to come, marked on its box.
+void showDrawnChapter(WindowContext& ctx, int chapter) {
+  colourChapterBox(ctx, ctx.quiz.question.chapter, false);
+  ctx.quiz.question.chapter = chapter;
+  colourChapterBox(ctx, chapter, true);
+}
+
 // DrawChapter: sets the current chapter, or reports that none is ticked.
 bool drawChapter(WindowContext& ctx) {
   const auto ticked = tickedChapters(ctx);
   if (ticked.empty()) {
     ctx.dialogs.message(MessageIcon::Exclamation, messages::kWarningTitle, messages::kNoChapter);
-    ctx.quiz.noChapterSelected = true;
     return false;
   }
-  ctx.quiz.noChapterSelected = false;
-  colourChapterBox(ctx, ctx.quiz.question.chapter, false);
   int rank = 0;
   if (ctx.controls.menus.at("mnuTChap").checked) {
     rank = ctx.random.draw(static_cast<int>(ticked.size()));
@@ -43,9 +47,7 @@ bool drawChapter(WindowContext& ctx) {
     for (const int chapter : ticked) total += counts.emplace_back(questionCount(ctx, chapter));
     rank = rankHoldingQuestion(counts, ctx.random.draw(total));
   }
-  ctx.quiz.question.chapter = ticked[rank - 1];
-  colourChapterBox(ctx, ctx.quiz.question.chapter, true);
-  ctx.quiz.selectedChapter = ctx.quiz.question.chapter;
+  showDrawnChapter(ctx, ticked[rank - 1]);
   return true;
 }
 
@@ -91,10 +93,21 @@ std::optional<std::pair<int, int>> firstUnasked(WindowContext& ctx, const AskedS
   return std::nullopt;
 }
 
-int tickedQuestionTotal(WindowContext& ctx) {
-  int total = 0;
-  for (const int chapter : tickedChapters(ctx)) total += questionCount(ctx, chapter);
-  return total;
+struct TickedTally {
+  int questions = 0;
+  int unasked = 0;
+};
+
+// Questions of the ticked chapters, and how many of them are not yet asked.
+TickedTally tallyTicked(WindowContext& ctx, const AskedSet& asked) {
+  TickedTally tally;
+  for (const int chapter : tickedChapters(ctx)) {
+    const int count = questionCount(ctx, chapter);
+    tally.questions += count;
+    tally.unasked += count;
+    for (const auto& [askedChapter, place] : asked) tally.unasked -= askedChapter == chapter && place <= count;
+  }
+  return tally;
 }
 
 }  // namespace
@@ -103,9 +116,7 @@ void drawQuestion(WindowContext& ctx) {
   auto& quiz = ctx.quiz;
   resetAnswerBoxes(ctx);
   const AskedSet asked = askedPairs(ctx);
-  // Redraws of an asked question are bounded: past the bound the first
-  // unasked question is taken, so a poor random source cannot hang the draw.
-  const int bound = 1000 + 10 * tickedQuestionTotal(ctx);
+  std::optional<TickedTally> tally;  // counted at the first repeat only
   for (int attempt = 0;; ++attempt) {
     // With no chapter ticked the question on screen has been marked already:
     // the next press draws again rather than marking it twice.
@@ -119,18 +130,18 @@ void drawQuestion(WindowContext& ctx) {
     const int count = questionCount(ctx, chapter);
     int place = count > 0 ? ctx.random.draw(count) : 0;
     if (count > 0 && !quiz.antiDuplicateOff && asked.contains({chapter, place})) {
-      const auto unasked = firstUnasked(ctx, asked);
-      if (!unasked) {
+      if (!tally) tally = tallyTicked(ctx, asked);
+      // Redraws are bounded: past the bound the first unasked question is
+      // taken, so a poor random source cannot hang the draw.
+      if (tally->unasked == 0) {
         ctx.dialogs.message(MessageIcon::Information, "", messages::kAllAsked);
         quiz.antiDuplicateOff = true;
-      } else if (attempt < bound) {
+      } else if (attempt < 1000 + 10 * tally->questions) {
         continue;
       } else {
-        colourChapterBox(ctx, chapter, false);
-        quiz.question.chapter = unasked->first;
-        colourChapterBox(ctx, unasked->first, true);
-        quiz.selectedChapter = unasked->first;
-        place = unasked->second;
+        const auto [firstChapter, firstPlace] = *firstUnasked(ctx, asked);
+        showDrawnChapter(ctx, firstChapter);
+        place = firstPlace;
       }
     }
     if (!loadQuestion(ctx, quiz.question.chapter, place)) quiz.redrawRequested = true;

@@ -5,8 +5,8 @@
 
 namespace ventelle {
 
-// Draws and loads the next question. Sets noChapterSelected when no chapter
-// is ticked; sets redrawRequested whenever nothing new was loaded.
+// Draws and loads the next question; sets redrawRequested whenever nothing
+// new was loaded (no chapter ticked, or a chapter file that cannot be read).
 void drawQuestion(WindowContext& ctx);
 
 }  // namespace ventelle
