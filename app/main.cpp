@@ -8,8 +8,24 @@
 #include "core/fatal_error.h"
 #include "qt/main_window.h"
 #include "qt/program_location.h"
+#include "qt/qt_desktop.h"
 #include "qt/qt_dialogs.h"
 #include "ui/messages.h"
+
+namespace {
+
+// An installation leaves its files in the system's fixed temporary folder.
+// Linux has no such folder, and a shared temporary folder is never swept:
+// another program's setup.exe is not ours.
+std::optional<std::filesystem::path> installerFolder() {
+#ifdef _WIN32
+  return std::filesystem::path("c:/windows/temp");
+#else
+  return std::nullopt;
+#endif
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   // Answered before any window exists, so it works without a display.
@@ -25,13 +41,15 @@ int main(int argc, char* argv[]) {
       std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / "data";
   ventelle::ChapterLibrary library(ventelle::ProgramFolder(ventelle::locateProgramFolder(installed)));
   ventelle::QtDialogs dialogs;
+  ventelle::QtDesktop desktop;
   ventelle::ClockRandom random;
-  ventelle::MainWindowModel model(dialogs, random, library);
+  ventelle::MainWindowModel model(dialogs, desktop, random, library);
   ventelle::MainWindow window(model);
   dialogs.setParent(&window);
+  window.centreOnScreen();
   window.show();
   try {
-    model.start();
+    model.start(installerFolder());
   } catch (const ventelle::FatalError& error) {
     QMessageBox::critical(&window, QString::fromStdString(ventelle::messages::kFatalTitle),
                           QString::fromUtf8(error.what()));

@@ -8,16 +8,12 @@
 #include "bank/chapter_library.h"
 #include "core/clock_random.h"
 #include "core/exam_catalogue.h"
+#include "silent_seams.h"
 #include "ui/main_window_model.h"
 
 namespace {
 
 using namespace ventelle;
-
-class SilentDialogs : public Dialogs {
- public:
-  void message(MessageIcon, const std::string&, const std::string&) override {}
-};
 
 // A program folder whose eight modules of the default exam hold n questions each.
 std::filesystem::path makeProgramFolder(int n) {
@@ -39,9 +35,10 @@ void trainingCycle(benchmark::State& state, bool chapterPriority) {
   const int n = static_cast<int>(state.range(0));
   const auto root = makeProgramFolder(n);
   SilentDialogs dialogs;
+  SilentDesktop desktop;
   ClockRandom random;
   ChapterLibrary library{ProgramFolder(root)};
-  MainWindowModel model(dialogs, random, library);
+  MainWindowModel model(dialogs, desktop, random, library);
   model.start();
   model.menuCommand(chapterPriority ? "mnuTChap" : "mnuTQuest");
   model.menuCommand("mnuCompletRE1");  // no early stop: the test runs its 60 questions
@@ -64,4 +61,3 @@ void QuestionPriority(benchmark::State& state) { trainingCycle(state, false); }
 
 BENCHMARK(ChapterPriority)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(QuestionPriority)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
-BENCHMARK_MAIN();

@@ -40,6 +40,10 @@ class ChapterLibrary {
   // The chapter file at that program path, or nullptr when it cannot be read.
   const ChapterIndex* chapter(const std::string& programPath);
 
+  // Drops a file the program has just rewritten or removed: file times are
+  // too coarse to tell two rewrites of the same size apart.
+  void forget(const std::string& programPath) { cache_.erase(folder_.resolve(programPath)); }
+
  private:
   struct Entry {
     std::filesystem::file_time_type modified;

@@ -13,31 +13,31 @@ const std::vector<std::string> kHangGliderChapters = {
     "Méteo", "Mécanique de Vol Générale", "Mécanique de Vol Delta", "Matériel Général",
     "Matériel Delta", "Réglementation", "Pilotage Général", "Pilotage Delta"};
 
-const std::array<ExamInfo, 11> kExams = {{
-    {1, "manuel\\", "Ventelle - QCM Le manuel du vol libre - FFVL",
+const std::array<ExamInfo, kExamCount> kExams = {{
+    {1, "mnuManuel", "manuel\\", "Ventelle - QCM Le manuel du vol libre - FFVL",
      {"Les bases du pilotage", "Théorie du vol et applications", "L'air et la météo",
       "Le matériel et son utilisation", "L'organisation", "Le ciel est à nous"}},
-    {2, "2000\\n", "Ventelle - QCM 2000 - FFVL",
+    {2, "mnu2000", "2000\\n", "Ventelle - QCM 2000 - FFVL",
      {"Météo", "Mécavol générale", "Mécavol parapente", "Matériel général", "Matériel parapente",
       "Cerf Volant", "Réglementation", "Pilotage général", "Pilotage parapente"}},
-    {3, "avion\\a", "Ventelle - QCM Pilote Privé Avion - Vol à Vue - DGAC",
+    {3, "mnuAvion", "avion\\a", "Ventelle - QCM Pilote Privé Avion - Vol à Vue - DGAC",
      {"Phase I", "Phase II", "Phase III", "Phase IV", "Phase V", "Phase VI - Vol de nuit"}},
-    {4, "ulm\\u", "Ventelle - QCM ULM - DGAC",
+    {4, "mnuULM", "ulm\\u", "Ventelle - QCM ULM - DGAC",
      {"Facteurs humains", "L'air et la météo", "Matériel", "Mécanique de vol", "Navigation",
       "Réglementation"}},
-    {5, "planeur\\p", "Ventelle - QCM Vol à Voile - DGAC",
+    {5, "mnuPlaneur", "planeur\\p", "Ventelle - QCM Vol à Voile - DGAC",
      {"Phase I - Phase II", "Phase III - Phase IV", "Phase V - Phase VI", "Phase VII - Phase VIII",
       "Phase IX - Phase X"}},
-    {6, "2004\\4", "Ventelle - QCM 2004 Parapente - Brevet Initial - FFVL",
+    {6, "mnuPInitial", "2004\\4", "Ventelle - QCM 2004 Parapente - Brevet Initial - FFVL",
      {"Méteo", "Mécanique de Vol Générale", "Mécanique de Vol Parapente", "Matériel Général",
       "Matériel Parapente", "Pilotage Général", "Pilotage Parapente"}},
-    {7, "2004\\4", "Ventelle - QCM 2004 Parapente - Brevet de Pilote - FFVL", kParagliderChapters},
-    {8, "2004\\4", "Ventelle - QCM 2004 Parapente - Brevet Confirmé - FFVL", kParagliderChapters},
-    {9, "2004\\4", "Ventelle - QCM 2004 Delta - Brevet Initial - FFVL",
+    {7, "mnuPPilote", "2004\\4", "Ventelle - QCM 2004 Parapente - Brevet de Pilote - FFVL", kParagliderChapters},
+    {8, "mnuPConfirme", "2004\\4", "Ventelle - QCM 2004 Parapente - Brevet Confirmé - FFVL", kParagliderChapters},
+    {9, "mnuDInitial", "2004\\4", "Ventelle - QCM 2004 Delta - Brevet Initial - FFVL",
      {"Méteo", "Mécanique de Vol Générale", "Mécanique de Vol Delta", "Matériel Général",
       "Matériel Delta", "Pilotage Général", "Pilotage Delta"}},
-    {10, "2004\\4", "Ventelle - QCM 2004 Delta - Brevet de Pilote - FFVL", kHangGliderChapters},
-    {11, "2004\\4", "Ventelle - QCM 2004 Delta - Brevet Confirmé - FFVL",
+    {10, "mnuDPilote", "2004\\4", "Ventelle - QCM 2004 Delta - Brevet de Pilote - FFVL", kHangGliderChapters},
+    {11, "mnuDConfirme", "2004\\4", "Ventelle - QCM 2004 Delta - Brevet Confirmé - FFVL",
      {"Méteo", "Mécanique de Vol Générale", "Matériel Général", "Réglementation",
       "Pilotage Général", "Pilotage Delta"}},
 }};
@@ -74,20 +74,23 @@ std::string chapterFilePath(const std::string& bankPrefix, int chapter) {
   return bankPrefix + "Chapitre" + std::to_string(chapter) + ".dat";
 }
 
-PageLayout determinePageLayout(int examIndex, const TestOptions& options) {
-  const std::string& prefix = examInfo(examIndex).bankPrefix;
-  int n = 60;
-  if (prefix == "ulm\\u") {
-    n = 40;
-  } else if (!isDgacBank(prefix)) {
-    n = options.instructorTest ? 20 : options.confirmedTest ? 30 : 60;
-  }
-  switch (n) {
-    case 20: return {2, 10};
-    case 30: return {3, 10};
-    case 40: return {4, 10};
-    default: return {4, 15};
+const std::vector<ModuleJoin>& lowerLevelJoins(int examIndex) {
+  static const std::vector<ModuleJoin> kNone;
+  static const std::vector<ModuleJoin> kParagliderPilot = {{1, 1}, {2, 4}, {3, 7}, {4, 12}, {5, 15}, {7, 22}, {8, 25}};
+  static const std::vector<ModuleJoin> kParagliderConfirmed = {{1, 1, 2},   {2, 4, 5}, {3, 7, 8},   {4, 12, 13},
+                                                              {5, 15, 16}, {6, 20},   {7, 22, 23}, {8, 25, 26}};
+  static const std::vector<ModuleJoin> kHangGliderPilot = {{1, 1}, {2, 4}, {3, 10}, {4, 12}, {5, 18}, {7, 22}, {8, 28}};
+  static const std::vector<ModuleJoin> kHangGliderConfirmed = {{1, 1, 3},   {2, 4, 6}, {3, 10}, {4, 12, 14},
+                                                              {5, 18},     {6, 21},   {7, 22, 24}, {8, 28, 30}};
+  switch (examIndex) {
+    case 7: return kParagliderPilot;
+    case 8: return kParagliderConfirmed;
+    case 10: return kHangGliderPilot;
+    case 11: return kHangGliderConfirmed;
+    default: return kNone;
   }
 }
+
+bool canIncludeLowerLevels(int examIndex) { return !lowerLevelJoins(examIndex).empty(); }
 
 }  // namespace ventelle

@@ -7,10 +7,13 @@ namespace ventelle {
 
 struct ExamInfo {
   int index;                           // 1..11
+  std::string menuItem;                // control name of its "&Version" menu item
   std::string bankPrefix;              // "2004\\4", "ulm\\u" ...
   std::string title;                   // window title before the user suffix
   std::vector<std::string> chapters;   // captions of the chapter boxes
 };
+
+constexpr int kExamCount = 11;
 
 // The exam with that index (1..11).
 const ExamInfo& examInfo(int examIndex);
@@ -19,7 +22,7 @@ const ExamInfo& examInfo(int examIndex);
 // empty for the other exams.
 std::vector<int> modulesOf(int examIndex);
 
-// The exam shown when nothing else has been chosen.
+// The exam shown at start-up until a profile chooses another.
 constexpr int kDefaultExam = 7;
 
 // DGAC exams score all or nothing.
@@ -31,17 +34,23 @@ bool isChapterTickedByDefault(const std::string& bankPrefix, int chapter);
 // Path of chapter n's file: prefix + "Chapitre" + n + ".dat".
 std::string chapterFilePath(const std::string& bankPrefix, int chapter);
 
-// Size of a questionnaire and the shape of its answer grid.
-struct PageLayout {
-  int gridColumns;  // the test has gridColumns x gridRows questions
-  int gridRows;
+// The 2004 brevets: 6 to 8 for the paraglider, 9 to 11 for the hang-glider.
+inline bool is2004Exam(int examIndex) { return examIndex >= 6 && examIndex <= 11; }
+inline bool isParagliderBrevet(int examIndex) { return examIndex >= 6 && examIndex <= 8; }
+
+// One append of lower-level modules to a 2004 chapter file: module a, then
+// module b unless it is 0.
+struct ModuleJoin {
+  int chapter;
+  int a;
+  int b = 0;
 };
 
-struct TestOptions {
-  bool instructorTest = false;
-  bool confirmedTest = false;
-};
+// The appends that include the lower brevets in the brevets that have them
+// (7, 8, 10, 11); empty for the others. Exam 11 is first rebuilt as exam 10.
+const std::vector<ModuleJoin>& lowerLevelJoins(int examIndex);
 
-PageLayout determinePageLayout(int examIndex, const TestOptions& options);
+// Only the pilot and confirmed brevets can include the lower levels.
+bool canIncludeLowerLevels(int examIndex);
 
 }  // namespace ventelle

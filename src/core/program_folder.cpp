@@ -22,6 +22,12 @@ std::filesystem::path findEntry(const std::filesystem::path& folder, const std::
   return exact;
 }
 
+std::string lowered(std::string_view text) {
+  std::string result(text);
+  for (char& c : result) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return result;
+}
+
 }  // namespace
 
 std::filesystem::path ProgramFolder::resolve(std::string_view programPath) const {
@@ -35,6 +41,24 @@ std::filesystem::path ProgramFolder::resolve(std::string_view programPath) const
     start = end + 1;
   }
   return result;
+}
+
+std::vector<std::string> ProgramFolder::listFiles(std::string_view programFolder, std::string_view extension) const {
+  std::vector<std::string> names;
+  const std::string wanted = lowered(extension);
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(resolve(programFolder), error)) {
+    std::error_code kindError;
+    const std::string name = entry.path().filename().string();
+    if (entry.is_regular_file(kindError) && name.size() >= wanted.size() &&
+        lowered(name.substr(name.size() - wanted.size())) == wanted)
+      names.push_back(name);
+  }
+  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+    const std::string la = lowered(a), lb = lowered(b);
+    return la != lb ? la < lb : a < b;
+  });
+  return names;
 }
 
 }  // namespace ventelle

@@ -1,8 +1,6 @@
 #include "core/text_file.h"
 
-#include <fstream>
-#include <iterator>
-
+#include "core/file_io.h"
 #include "core/windows1252.h"
 
 namespace ventelle {
@@ -22,11 +20,9 @@ TextLines splitLines(const std::string& text) {
 }
 
 std::optional<TextLines> readTextFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
-  return splitLines(decodeWindows1252(bytes));
+  const auto bytes = readFileBytes(path);
+  if (!bytes) return std::nullopt;
+  return splitLines(decodeWindows1252(*bytes));
 }
 
 }  // namespace ventelle

@@ -3,6 +3,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -31,8 +34,9 @@ constexpr int kRightWidth = 142;
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
 
-// The wing mark: a paraglider canopy or a hang-glider's delta.
-QIcon wingIcon(char mark) {
+// The wing mark: a paraglider canopy or a hang-glider's delta; crossed out
+// while the mouse is over it, since a click passes the question.
+QIcon wingIcon(char mark, bool crossed) {
   QPixmap pixmap(40, 26);
   pixmap.fill(Qt::transparent);
   QPainter painter(&pixmap);
@@ -50,6 +54,11 @@ QIcon wingIcon(char mark) {
     painter.setBrush(QColor(200, 60, 40));
     painter.drawPolygon(QPolygonF({QPointF(20, 3), QPointF(3, 18), QPointF(37, 18)}));
     painter.drawLine(20, 18, 20, 24);
+  }
+  if (crossed) {
+    painter.setPen(QPen(QColor(200, 0, 0), 3, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(6, 3, 34, 23);
+    painter.drawLine(34, 3, 6, 23);
   }
   return QIcon(pixmap);
 }
@@ -69,12 +78,34 @@ MainWindow::MainWindow(MainWindowModel& model) : model_(model) {
   central->setObjectName(QStringLiteral("central"));
   central->setAutoFillBackground(true);
   setCentralWidget(central);
-  buildMenus();
+  syncMenus();
   buildQuestionArea(central);
   buildAnswers(central);
   buildScore(central);
   buildChapters(central);
+  for (QWidget* widget : {central, static_cast<QWidget*>(answers_), static_cast<QWidget*>(chapters_),
+                          static_cast<QWidget*>(labelQuestion_), static_cast<QWidget*>(wing_)})
+    watchMouse(widget);
   setFixedSize(kWidth, kHeight + menuBar()->sizeHint().height());
+}
+
+void MainWindow::watchMouse(QWidget* widget) {
+  widget->setMouseTracking(true);
+  widget->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  const bool moved = event->type() == QEvent::MouseMove || event->type() == QEvent::Enter;
+  if (moved) {
+    const bool changed = watched == wing_ ? model_.mouseOverWing() : model_.mouseOverWindow();
+    if (changed) renderQuestionArea();
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::centreOnScreen() {
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  move(screen.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
 }
 
 void MainWindow::act(const std::function<void()>& event) {
@@ -87,35 +118,56 @@ void MainWindow::act(const std::function<void()>& event) {
   render();
 }
 
-void MainWindow::buildMenus() {
-  std::map<std::string, QMenu*> menus;
-  const auto& items = model_.controls().menus;
-  for (const auto& entry : menuLayout()) {
-    const MenuItem& item = items.at(entry.name);
-    const bool hasChildren = std::any_of(menuLayout().begin(), menuLayout().end(),
-                                         [&](const MenuEntry& other) { return other.parent == entry.name; });
-    QAction* action = nullptr;
-    if (hasChildren) {
-      QMenu* menu = entry.parent.empty() ? menuBar()->addMenu(q(item.caption))
-                                         : menus.at(entry.parent)->addMenu(q(item.caption));
-      menu->setObjectName(q(entry.name));
-      menus[entry.name] = menu;
-      action = menu->menuAction();
-    } else if (item.caption == "-") {
-      action = menus.at(entry.parent)->addSeparator();
-    } else {
-      action = menus.at(entry.parent)->addAction(q(item.caption));
-      action->setCheckable(item.checkable);
-      const std::string name = entry.name;
-      if (name == "mnuQuitter") {
-        connect(action, &QAction::triggered, qApp, &QApplication::quit);
-      } else {
-        connect(action, &QAction::triggered, this, [this, name] { act([this, name] { model_.menuCommand(name); }); });
-      }
-    }
-    action->setObjectName(q(entry.name));
-    actions_[entry.name] = action;
+// Items are created as the model lists them, each before the next item of its
+// menu that already exists, so items added while the program runs (skins,
+// users) take their place; items the model no longer lists are removed.
+void MainWindow::syncMenus() {
+  const MenuBar& bar = model_.controls().menus;
+  const auto& order = bar.order();
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    if (actions_.contains(order[i].name)) continue;
+    QAction* before = nullptr;
+    for (std::size_t j = i + 1; j < order.size() && !before; ++j)
+      if (order[j].parent == order[i].parent && actions_.contains(order[j].name)) before = actions_.at(order[j].name);
+    addMenuItem(order[i], bar.at(order[i].name), before);
   }
+  for (auto it = actions_.begin(); it != actions_.end();) {
+    if (bar.contains(it->first)) {
+      ++it;
+      continue;
+    }
+    if (const auto menu = menus_.find(it->first); menu != menus_.end()) {
+      menu->second->deleteLater();
+      menus_.erase(menu);
+    }
+    it->second->deleteLater();
+    it = actions_.erase(it);
+  }
+}
+
+void MainWindow::addMenuItem(const MenuEntry& entry, const MenuItem& item, QAction* before) {
+  const MenuBar& bar = model_.controls().menus;
+  QWidget* parent = entry.parent.empty() ? static_cast<QWidget*>(menuBar()) : menus_.at(entry.parent);
+  QAction* action = nullptr;
+  if (bar.hasChildren(entry.name)) {
+    auto* menu = new QMenu(q(item.caption), parent);
+    menu->setObjectName(q(entry.name));
+    menus_[entry.name] = menu;
+    action = menu->menuAction();
+  } else {
+    action = new QAction(q(item.caption), parent);
+    action->setSeparator(item.caption == "-");
+    action->setCheckable(item.checkable);
+    const std::string name = entry.name;
+    if (name == "mnuQuitter") {
+      connect(action, &QAction::triggered, qApp, &QApplication::quit, Qt::QueuedConnection);
+    } else if (!action->isSeparator()) {
+      connect(action, &QAction::triggered, this, [this, name] { act([this, name] { model_.menuCommand(name); }); });
+    }
+  }
+  action->setObjectName(q(entry.name));
+  parent->insertAction(before, action);
+  actions_[entry.name] = action;
 }
 
 void MainWindow::buildQuestionArea(QWidget* central) {
@@ -248,7 +300,7 @@ void MainWindow::renderQuestionArea() {
   labelQuestion_->setFixedWidth(std::max(80, c.labelQuestionWidth / kTwipsPerPixel));
   labelQuestion_->setStyleSheet(QStringLiteral("color: %1;").arg(toQColor(c.questionText).name()));
   wing_->setVisible(c.wingMark != 0);
-  if (c.wingMark != 0) wing_->setIcon(wingIcon(c.wingMark));
+  if (c.wingMark != 0) wing_->setIcon(wingIcon(c.wingMark, c.wingCrossed));
   line1_->setVisible(c.line1);
   const QString picture = q(c.picturePath);
   if (picture != shownPicture_) {
@@ -349,8 +401,16 @@ void MainWindow::renderButtons() {
 }
 
 void MainWindow::renderMenus() {
-  for (const auto& [name, item] : model_.controls().menus) {
-    QAction* action = actions_.at(name);
+  syncMenus();
+  const MenuBar& bar = model_.controls().menus;
+  for (const auto& entry : bar.order()) {
+    const MenuItem& item = bar.at(entry.name);
+    QAction* action = actions_.at(entry.name);
+    if (const auto menu = menus_.find(entry.name); menu != menus_.end()) {
+      menu->second->setTitle(q(item.caption));
+    } else if (item.caption != "-") {
+      action->setText(q(item.caption));
+    }
     action->setVisible(item.visible);
     action->setEnabled(item.enabled);
     if (action->isCheckable()) action->setChecked(item.checked);

@@ -12,6 +12,7 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QGroupBox;
+class QMenu;
 
 namespace ventelle {
 
@@ -26,13 +27,20 @@ class MainWindow : public QMainWindow {
 
   // Draws every control from the model.
   void render();
+  // Places the window in the middle of the screen.
+  void centreOnScreen();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void buildQuestionArea(QWidget* central);
   void buildAnswers(QWidget* central);
   void buildScore(QWidget* central);
   void buildChapters(QWidget* central);
-  void buildMenus();
+  void syncMenus();
+  void addMenuItem(const MenuEntry& entry, const MenuItem& item, QAction* before);
+  void watchMouse(QWidget* widget);
   // Runs a model event, then redraws; a damaged bank ends the program.
   void act(const std::function<void()>& event);
   void renderQuestionArea();
@@ -68,6 +76,7 @@ class MainWindow : public QMainWindow {
   std::array<QLabel*, 10> feux_{};
   QWidget* buttonsArea_ = nullptr;
   std::vector<QPushButton*> boutons_;
+  std::map<std::string, QMenu*> menus_;
   std::map<std::string, QAction*> actions_;
 };
 

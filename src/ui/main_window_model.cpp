@@ -1,21 +1,27 @@
 #include "ui/main_window_model.h"
 
-#include "ui/exam_setup.h"
+#include "ui/exam_switch.h"
 #include "ui/full_questionnaire.h"
 #include "ui/lexicon_lookup.h"
-#include "ui/menu_bar.h"
+#include "ui/links.h"
 #include "ui/messages.h"
 #include "ui/options_menu.h"
 #include "ui/question_flow.h"
+#include "ui/startup.h"
+#include "ui/wing_hover.h"
 
 namespace ventelle {
 
-MainWindowModel::MainWindowModel(Dialogs& dialogs, RandomSource& random, ChapterLibrary& library)
-    : ctx_(dialogs, random, library) {
-  ctx_.controls.menus = initialMenus();
+MainWindowModel::MainWindowModel(Dialogs& dialogs, Desktop& desktop, RandomSource& random, ChapterLibrary& library)
+    : ctx_(dialogs, desktop, random, library) {
+  ctx_.controls.menus = initialMenuBar();
 }
 
-void MainWindowModel::start() { showDefaultExam(ctx_); }
+void MainWindowModel::start(const std::optional<std::filesystem::path>& installerFolder) {
+  startUp(ctx_, installerFolder);
+}
+
+PageLayout MainWindowModel::pageLayout() const { return determinePageLayout(ctx_); }
 
 void MainWindowModel::questionClick() { ventelle::questionClick(ctx_); }
 
@@ -40,6 +46,20 @@ void MainWindowModel::lexiconClipClick() {
   if (ctx_.controls.tromboneL) showLexiconEntry(ctx_, ctx_.quiz.lexiconWord);
 }
 
+bool MainWindowModel::mouseOverWindow() { return ventelle::mouseOverWindow(ctx_); }
+
+bool MainWindowModel::mouseOverWing() { return ventelle::mouseOverWing(ctx_); }
+
+bool MainWindowModel::examCommand(const std::string& name) {
+  for (int i = 1; i <= kExamCount; ++i) {
+    if (examInfo(i).menuItem == name) {
+      chooseExam(ctx_, i);
+      return true;
+    }
+  }
+  return false;
+}
+
 bool MainWindowModel::menuCommand(const std::string& name) {
   if (name == "mnuReinitialiser") {
     resetPoints(ctx_);
@@ -51,14 +71,20 @@ bool MainWindowModel::menuCommand(const std::string& name) {
     toggleInstructorTest(ctx_);
   } else if (name == "mnuConforme") {
     toggleConformMarking(ctx_);
+  } else if (name == "mnuInclure") {
+    toggleLowerLevels(ctx_);
   } else if (name == "mnuCompletRE1" || name == "mnuCompletRE2") {
     toggleStopEntry(ctx_, name.back() - '0');
   } else if (name == "mnuTChap" || name == "mnuTQuest") {
     chooseDrawMode(ctx_, name == "mnuTChap");
   } else if (name.rfind("mnurepose", 0) == 0) {
     chooseReaskPeriod(ctx_, std::stoi(name.substr(9)));
+  } else if (const auto address = linkAddress(name)) {
+    openLink(ctx_, *address);
+  } else if (const auto file = textFileOf(name)) {
+    openTextFile(ctx_, *file);
   } else {
-    return false;
+    return examCommand(name);
   }
   return true;
 }

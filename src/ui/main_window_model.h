@@ -2,24 +2,31 @@
 // The main window as the program sees it: every control's state and every
 // event procedure, free of any toolkit. The shell draws controls() after
 // each event and forwards the user's actions here.
+#include <filesystem>
+#include <optional>
 #include <string>
 
+#include "core/page_layout.h"
 #include "ui/window_context.h"
 
 namespace ventelle {
 
 class MainWindowModel {
  public:
-  MainWindowModel(Dialogs& dialogs, RandomSource& random, ChapterLibrary& library);
+  MainWindowModel(Dialogs& dialogs, Desktop& desktop, RandomSource& random, ChapterLibrary& library);
 
-  // Shows the default exam and its first question.
-  void start();
+  // Start-up once the splash has closed: lists the skins and users and puts
+  // the start exam on screen. installerFolder: where an installation leaves
+  // its files on this system, if it has such a folder.
+  void start(const std::optional<std::filesystem::path>& installerFolder = std::nullopt);
 
   const WindowControls& controls() const { return ctx_.controls; }
   const QuizState& quiz() const { return ctx_.quiz; }
   const ErrorLists& errorLists() const { return ctx_.errors; }
   int examIndex() const { return ctx_.examIndex; }
   int reaskPeriod() const { return ctx_.reaskPeriod; }
+  // DetermineMiseEnPage: size, printed titles and grid of a questionnaire.
+  PageLayout pageLayout() const;
 
   void questionClick();
   // The user has toggled answer box i (1..5).
@@ -32,11 +39,17 @@ class MainWindowModel {
   void chapterBoxClick(int i);
   void commentClipClick();
   void lexiconClipClick();
+  // The mouse over the window, or over the wing picture; true when
+  // something changed.
+  bool mouseOverWindow();
+  bool mouseOverWing();
   // A command of the menu item with that control name; false when the
   // model has no such command.
   bool menuCommand(const std::string& name);
 
  private:
+  bool examCommand(const std::string& name);
+
   WindowContext ctx_;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 // The French texts of the main window's messages.
 #include <string>
+#include <vector>
 
 namespace ventelle::messages {
 
@@ -35,8 +36,21 @@ inline std::string emptyChapter(const std::string& path) {
 inline std::string missingPicture(const std::string& path) {
   return "L'image " + path + " est introuvable : la question est posée sans son image.";
 }
-inline std::string missingModule(const std::string& path) {
-  return "Le fichier " + path + " est introuvable : le chapitre qu'il compose n'a pas pu être préparé.";
+// Module files of the 2004 bank that could not be read while building the
+// chapters of a brevet: their chapters cannot be asked.
+std::string unreadableModules(const std::vector<std::string>& paths);
+// ... while adding the lower brevets: their questions are left out.
+std::string unreadableLowerModules(const std::vector<std::string>& paths);
+// Chapter files that could not be written.
+std::string unwritableChapters(const std::vector<std::string>& paths);
+inline const std::string kWriteFailedTitle = "Ecriture impossible";
+
+inline std::string missingTextFile(const std::string& path) { return "Le fichier " + path + " est introuvable."; }
+inline std::string editorFailed(const std::string& path) {
+  return "Aucun éditeur de texte n'a pu être lancé pour ouvrir le fichier " + path + ".";
+}
+inline std::string browserFailed(const std::string& address) {
+  return "Aucun navigateur n'a pu être lancé pour ouvrir l'adresse " + address + ".";
 }
 
 }  // namespace ventelle::messages

@@ -1,5 +1,6 @@
 #include "ui/options_menu.h"
 
+#include "ui/exam_switch.h"
 #include "ui/full_questionnaire.h"
 #include "ui/question_flow.h"
 
@@ -9,15 +10,6 @@ namespace {
 MenuItem& menu(WindowContext& ctx, const std::string& name) { return ctx.controls.menus.at(name); }
 
 bool confirmedLevelCurrent(const WindowContext& ctx) { return ctx.examIndex == 8 || ctx.examIndex == 11; }
-
-// After a change of test size or marking, the test starts over in training mode.
-void restartAfterOptionChange(WindowContext& ctx) {
-  if (!ctx.trainingMode()) {
-    toggleEvaluationMode(ctx);
-  } else {
-    resetPoints(ctx);
-  }
-}
 
 void removeQuestionButtons(WindowContext& ctx) {
   ctx.controls.bouton.clear();
@@ -47,7 +39,7 @@ void enterFullQuestionnaireMode(WindowContext& ctx) {
   menu(ctx, "mnuComplet").visible = false;
   c.historiqueVisible = false;
   c.finalAtBottom = true;
-  const PageLayout layout = determinePageLayout(ctx.examIndex, {quiz.options.instructorTest, quiz.options.confirmedTest});
+  const PageLayout layout = determinePageLayout(ctx);
   c.gridColumns = layout.gridColumns;
   c.gridRows = layout.gridRows;
   const int n = layout.gridColumns * layout.gridRows;
@@ -63,6 +55,14 @@ void enterFullQuestionnaireMode(WindowContext& ctx) {
 }  // namespace
 
 std::string reaskEntryName(int p) { return "mnurepose" + std::to_string(p); }
+
+void restartTest(WindowContext& ctx) {
+  if (!ctx.trainingMode()) {
+    toggleEvaluationMode(ctx);
+  } else {
+    resetPoints(ctx);
+  }
+}
 
 void resetPoints(WindowContext& ctx) {
   auto& c = ctx.controls;
@@ -113,7 +113,7 @@ void toggleConfirmedTest(WindowContext& ctx) {
     menu(ctx, "mnuQBi").checked = false;
     options.instructorTest = false;
   }
-  restartAfterOptionChange(ctx);
+  restartTest(ctx);
 }
 
 void toggleInstructorTest(WindowContext& ctx) {
@@ -132,14 +132,14 @@ void toggleInstructorTest(WindowContext& ctx) {
       options.confirmedTest = false;
     }
   }
-  restartAfterOptionChange(ctx);
+  restartTest(ctx);
 }
 
 void toggleConformMarking(WindowContext& ctx) {
   auto& item = menu(ctx, "mnuConforme");
   item.checked = !item.checked;
   ctx.quiz.options.examConformMarking = item.checked;
-  restartAfterOptionChange(ctx);
+  restartTest(ctx);
 }
 
 void toggleStopEntry(WindowContext& ctx, int entry) {

@@ -7,6 +7,10 @@ namespace ventelle {
 // R.A.Z.: starts the test over with a fresh question.
 void resetPoints(WindowContext& ctx);
 
+// After a change of exam, test size or marking the test starts over, in
+// training mode.
+void restartTest(WindowContext& ctx);
+
 // "&Evaluation continue": switches between training and full-questionnaire mode.
 void toggleEvaluationMode(WindowContext& ctx);
 

@@ -49,6 +49,7 @@ std::string questionLabel(WindowContext& ctx, int chapter, int place, const std:
 void showQuestionHeading(WindowContext& ctx, int chapter, const std::string& name) {
   ctx.controls.numero = "QCM" + std::to_string(chapter) + "." + name;
   ctx.controls.wingMark = wingMarkOf(name);
+  ctx.controls.wingCrossed = false;
   showPicture(ctx, name);
 }
 

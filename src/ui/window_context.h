@@ -9,16 +9,22 @@
 #include "core/random_source.h"
 #include "quiz/error_lists.h"
 #include "quiz/quiz_state.h"
+#include "ui/desktop.h"
 #include "ui/dialogs.h"
 #include "ui/skin_colours.h"
 #include "ui/window_controls.h"
 
 namespace ventelle {
 
+// The user of "parapente.ini", shown as "Utilisateur par défaut".
+inline const std::string kDefaultUser = "parapente";
+
 struct WindowContext {
-  WindowContext(Dialogs& d, RandomSource& r, ChapterLibrary& l) : dialogs(d), random(r), library(l) {}
+  WindowContext(Dialogs& d, Desktop& t, RandomSource& r, ChapterLibrary& l)
+      : dialogs(d), desktop(t), random(r), library(l) {}
 
   Dialogs& dialogs;
+  Desktop& desktop;
   RandomSource& random;
   ChapterLibrary& library;
 
@@ -29,6 +35,9 @@ struct WindowContext {
   int examIndex = 0;
   std::string bankPrefix;
   int reaskPeriod = 8;  // P: one question in P is a re-ask; 0 never
+  std::string activeUserName = kDefaultUser;
+  bool gameOpen = false;  // a goose game is on the board
+  char hoverState = 0;    // 'N' while the wing shows its crossed-out picture, 'Y' once it is back
 
   bool trainingMode() const { return controls.menus.at("mnuEvaluation").checked; }
   bool includesLowerLevels() const { return controls.menus.at("mnuInclure").checked; }

@@ -2,23 +2,15 @@
 // Everything the main window shows, as plain values. The shell draws these
 // after every event; nothing here knows of widgets.
 #include <array>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "bank/question.h"
 #include "quiz/colour.h"
+#include "ui/menu_bar.h"
 
 namespace ventelle {
-
-struct MenuItem {
-  std::string caption;
-  bool checked = false;
-  bool visible = true;
-  bool enabled = true;
-  bool checkable = false;  // an option that shows a check mark
-};
 
 // An answer box or a chapter box.
 struct TickBox {
@@ -67,6 +59,7 @@ struct WindowControls {
   std::string picturePath;  // file shown in ImageQuestion, empty when hidden
   int pictureLeft = 0;      // twips
   char wingMark = 0;        // 'P', 'D' or 0 (delta_parapente hidden)
+  bool wingCrossed = false; // the wing shows its crossed-out picture: a click passes the question
   bool line1 = false;       // the question is a re-ask
 
   QuestionButton question;
@@ -103,7 +96,7 @@ struct WindowControls {
   int gridColumns = 0;
   int gridRows = 0;
 
-  std::map<std::string, MenuItem> menus;
+  MenuBar menus;
 };
 
 }  // namespace ventelle

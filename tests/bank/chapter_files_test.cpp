@@ -32,19 +32,69 @@ std::string contents(const std::filesystem::path& path) {
   return out.str();
 }
 
-TEST(CopyModules, BuildsEveryChapterWhoseModuleExistsAndReportsTheMissingOnes) {
+// A chapter whose module is missing is removed: it must not keep the
+// questions of the brevet built before.
+TEST(CopyModules, BuildsEveryChapterWhoseModuleExistsAndRemovesTheOthers) {
   TempFolder folder;
   folder.write("2004/5.qcm", chapterText({"5"}));
   folder.write("2004/9.qcm", chapterText({"9"}));
   folder.write("2004/4Chapitre1.dat", "ancien");
   folder.write("2004/4Chapitre4.dat", "ancien");
-  const auto failed = copyModules(ProgramFolder(folder.path()), {5, 0, 9, 12});
-  EXPECT_EQ(failed, (std::vector<std::string>{"2004\\12.qcm"}));
+  ChapterLibrary library{ProgramFolder(folder.path())};
+  const auto problems = copyModules(library, {5, 0, 9, 12});
+  EXPECT_EQ(problems.unreadableModules, (std::vector<std::string>{"2004\\12.qcm"}));
+  EXPECT_TRUE(problems.unwritableChapters.empty());
   const auto dir = folder.path() / "2004";
   EXPECT_EQ(contents(dir / "4Chapitre1.dat"), contents(dir / "5.qcm"));
   EXPECT_FALSE(std::filesystem::exists(dir / "4Chapitre2.dat"));
   EXPECT_EQ(contents(dir / "4Chapitre3.dat"), contents(dir / "9.qcm"));
-  EXPECT_EQ(contents(dir / "4Chapitre4.dat"), "ancien");
+  EXPECT_FALSE(std::filesystem::exists(dir / "4Chapitre4.dat"));
+  EXPECT_FALSE(std::filesystem::exists(dir / "4Chapitre1.dat.tmp"));
+}
+
+// Two rebuilds of the same size within one tick of the file clock.
+TEST(CopyModules, ARebuiltChapterIsReadAgainEvenWithTheSameSizeAndTime) {
+  TempFolder folder;
+  folder.write("2004/1.qcm", chapterText({"1"}));
+  folder.write("2004/2.qcm", chapterText({"2"}));
+  ChapterLibrary library{ProgramFolder(folder.path())};
+  copyModules(library, {1});
+  const auto path = folder.path() / "2004" / "4Chapitre1.dat";
+  const auto time = std::filesystem::last_write_time(path);
+  ASSERT_EQ(library.chapter("2004\\4Chapitre1.dat")->headers.front().name, "1");
+
+  copyModules(library, {2});
+  std::filesystem::last_write_time(path, time);
+
+  EXPECT_EQ(library.chapter("2004\\4Chapitre1.dat")->headers.front().name, "2");
+}
+
+TEST(JoinModules, AppendsBothModulesLineByLineBetweenEmptyLines) {
+  TempFolder folder;
+  folder.writeBytes("2004/4Chapitre3.dat", "[8]\r\nQuestion=Q\r\nOui=6\r\n");
+  folder.writeBytes("2004/1.qcm", "[1]\r\nQuestion=\xE9t\xE9 ?\nOui=6");  // LF and no final line end
+  folder.writeBytes("2004/2.qcm", "[2]\r\n");
+  ChapterLibrary library{ProgramFolder(folder.path())};
+  ASSERT_EQ(library.chapter("2004\\4Chapitre3.dat")->questionCount(), 1);
+
+  const auto problems = joinModules(library, {3, 1, 2});
+
+  EXPECT_TRUE(problems.empty());
+  EXPECT_EQ(contents(folder.path() / "2004" / "4Chapitre3.dat"),
+            "[8]\r\nQuestion=Q\r\nOui=6\r\n\r\n\r\n[1]\r\nQuestion=\xE9t\xE9 ?\r\nOui=6\r\n\r\n[2]\r\n\r\n");
+  EXPECT_EQ(library.chapter("2004\\4Chapitre3.dat")->questionCount(), 3);
+}
+
+TEST(JoinModules, LeavesOutAModuleThatCannotBeReadAndNamesIt) {
+  TempFolder folder;
+  folder.writeBytes("2004/4Chapitre6.dat", "[8]\r\n");
+  folder.writeBytes("2004/21.qcm", "[21]\r\n");
+  ChapterLibrary library{ProgramFolder(folder.path())};
+
+  const auto problems = joinModules(library, {6, 20, 21});
+
+  EXPECT_EQ(problems.unreadableModules, (std::vector<std::string>{"2004\\20.qcm"}));
+  EXPECT_EQ(contents(folder.path() / "2004" / "4Chapitre6.dat"), "[8]\r\n\r\n\r\n\r\n[21]\r\n\r\n");
 }
 
 TEST(ChapterLibrary, ReadsAgainAFileThatChangedAndGivesNothingForAMissingOne) {

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "fakes/recording_desktop.h"
 #include "fakes/recording_dialogs.h"
 #include "fakes/scripted_random.h"
 #include "fakes/temp_folder.h"
@@ -36,9 +37,10 @@ class MainWindowTest : public ::testing::Test {
 
   TempFolder folder;
   RecordingDialogs dialogs;
+  RecordingDesktop desktop;
   ScriptedRandom random{{0.1, 0.7, 0.3, 0.9, 0.5}};
   ChapterLibrary library{ProgramFolder(folder.path())};
-  MainWindowModel model{dialogs, random, library};
+  MainWindowModel model{dialogs, desktop, random, library};
   MainWindow window{model};
 };
 

@@ -38,10 +38,11 @@ TEST(Marking, AuthorityExamsScoreAllOrNothing) {
                                                         {"planeur\\p", true, 0}, {"avion\\a", true, 0},
                                                         {"ulm\\u", false, 6}}) {
     RecordingDialogs dialogs;
+    RecordingDesktop desktop;
     PlannedRandom random;
     ChapterLibrary library(ProgramFolder("."));
-    WindowContext ctx(dialogs, random, library);
-    ctx.controls.menus = initialMenus();
+    WindowContext ctx(dialogs, desktop, random, library);
+    ctx.controls.menus = initialMenuBar();
     ctx.bankPrefix = bankPrefix;
     ctx.quiz.question.answerCount = 2;
     ctx.quiz.question.answerValues = {0, 6, -2};

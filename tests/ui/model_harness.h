@@ -13,6 +13,7 @@
 #include "bank/chapter_library.h"
 #include "core/exam_catalogue.h"
 #include "fakes/planned_random.h"
+#include "fakes/recording_desktop.h"
 #include "fakes/recording_dialogs.h"
 #include "fakes/temp_folder.h"
 #include "ui/main_window_model.h"
@@ -49,7 +50,7 @@ class ModelHarness {
   // Erreur -3}, C {Un -1 .. Cinq -5}, S {Six -6, Bon 6}, P5 {Oui 6, Non -6};
   // 2: X, Y, Z {Oui 6, Non -6}; 3: numbered 60; 4, 5, 6: numbered 10, 20, 30;
   // 7, 8: numbered 1.
-  ModelHarness() : library(ProgramFolder(folder.path())), model(dialogs, random, library) {
+  ModelHarness() : library(ProgramFolder(folder.path())), model(dialogs, desktop, random, library) {
     const std::vector<std::pair<std::string, int>> yesNo = {{"Oui", 6}, {"Non", -6}};
     bank_[1] = {{"A", {{"Juste", 6}, {"Faux", -2}, {"Neutre", 0}}},
                 {"B", {{"Moitié", 3}, {"Autre moitié", 3}, {"Erreur", -3}}},
@@ -123,6 +124,7 @@ class ModelHarness {
 
   TempFolder folder;
   RecordingDialogs dialogs;
+  RecordingDesktop desktop;
   PlannedRandom random;
   ChapterLibrary library;
   MainWindowModel model;

@@ -1,0 +1,63 @@
+// The exam switch and the start-up sequence, on a copy of the shipped program folder.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+
+#include "bank/chapter_library.h"
+#include "core/clock_random.h"
+#include "silent_seams.h"
+#include "ui/main_window_model.h"
+
+namespace {
+
+using namespace ventelle;
+
+class ShippedFolder {
+ public:
+  ShippedFolder() : root_(std::filesystem::temp_directory_path() / "ventelle-bench-shipped") {
+    std::filesystem::remove_all(root_);
+    std::filesystem::copy(VENTELLE_DATA_DIR, root_, std::filesystem::copy_options::recursive);
+  }
+  ~ShippedFolder() { std::filesystem::remove_all(root_); }
+  const std::filesystem::path& root() const { return root_; }
+
+ private:
+  std::filesystem::path root_;
+};
+
+// Alternates between the paraglider pilot and confirmed brevets: each switch
+// rebuilds eight chapter files and draws a first question.
+void ExamSwitch2004(benchmark::State& state) {
+  ShippedFolder folder;
+  SilentDialogs dialogs;
+  SilentDesktop desktop;
+  ClockRandom random;
+  ChapterLibrary library{ProgramFolder(folder.root())};
+  MainWindowModel model(dialogs, desktop, random, library);
+  model.start();
+  bool pilot = true;
+  for (auto _ : state) {
+    pilot = !pilot;
+    model.menuCommand(pilot ? "mnuPPilote" : "mnuPConfirme");
+  }
+}
+
+// Everything the model does from the splash's close to the first question.
+void StartUp(benchmark::State& state) {
+  ShippedFolder folder;
+  SilentDialogs dialogs;
+  SilentDesktop desktop;
+  ClockRandom random;
+  for (auto _ : state) {
+    ChapterLibrary library{ProgramFolder(folder.root())};
+    MainWindowModel model(dialogs, desktop, random, library);
+    model.start();
+    benchmark::DoNotOptimize(model.controls().labelQuestion);
+  }
+}
+
+}  // namespace
+
+BENCHMARK(ExamSwitch2004)->Unit(benchmark::kMillisecond);
+BENCHMARK(StartUp)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,34 @@
+#include "ui/messages.h"
+
+namespace ventelle::messages {
+namespace {
+
+std::string listed(const std::vector<std::string>& paths) {
+  std::string text;
+  for (std::size_t i = 0; i < paths.size(); ++i) text += (i == 0 ? "" : i + 1 == paths.size() ? " et " : ", ") + paths[i];
+  return text;
+}
+
+// "Le fichier X est ..." or "Les fichiers X et Y sont ...".
+std::string aboutFiles(const std::vector<std::string>& paths, const std::string& one, const std::string& many) {
+  return paths.size() == 1 ? "Le fichier " + paths.front() + " " + one : "Les fichiers " + listed(paths) + " " + many;
+}
+
+}  // namespace
+
+std::string unreadableModules(const std::vector<std::string>& paths) {
+  return aboutFiles(paths, "est introuvable ou illisible : le chapitre qu'il compose ne pourra pas être interrogé.",
+                    "sont introuvables ou illisibles : les chapitres qu'ils composent ne pourront pas être interrogés.");
+}
+
+std::string unreadableLowerModules(const std::vector<std::string>& paths) {
+  return aboutFiles(paths, "est introuvable ou illisible : ses questions ne sont pas incluses.",
+                    "sont introuvables ou illisibles : leurs questions ne sont pas incluses.");
+}
+
+std::string unwritableChapters(const std::vector<std::string>& paths) {
+  return aboutFiles(paths, "n'a pas pu être écrit (dossier protégé ou disque plein) : ce chapitre ne pourra pas être interrogé.",
+                    "n'ont pas pu être écrits (dossier protégé ou disque plein) : ces chapitres ne pourront pas être interrogés.");
+}
+
+}  // namespace ventelle::messages

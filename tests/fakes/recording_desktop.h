@@ -1,0 +1,28 @@
+#pragma once
+// Records what the program asks the desktop to open; can play a desktop
+// whose handlers do not start.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "ui/desktop.h"
+
+namespace ventelle {
+
+class RecordingDesktop : public Desktop {
+ public:
+  bool openAddress(const std::string& address) override {
+    addresses.push_back(address);
+    return handlersStart;
+  }
+  bool openTextFile(const std::filesystem::path& file) override {
+    textFiles.push_back(file);
+    return handlersStart;
+  }
+
+  bool handlersStart = true;
+  std::vector<std::string> addresses;
+  std::vector<std::filesystem::path> textFiles;
+};
+
+}  // namespace ventelle
