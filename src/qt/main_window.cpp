@@ -96,11 +96,13 @@ void MainWindow::watchMouse(QWidget* widget) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   const bool moved = event->type() == QEvent::MouseMove || event->type() == QEvent::Enter;
-  if (moved) {
-    const bool changed = watched == wing_ ? model_.mouseOverWing() : model_.mouseOverWindow();
-    if (changed) renderQuestionArea();
-  }
-  return QMainWindow::eventFilter(watched, event);
+  if (!moved) return QMainWindow::eventFilter(watched, event);
+  const bool overWing = watched == wing_;
+  if (overWing ? model_.mouseOverWing() : model_.mouseOverWindow()) renderQuestionArea();
+  // The button ignores a move with no button held, which would then reach
+  // the window behind it and bring the normal picture straight back.
+  const bool buttonHeld = event->type() == QEvent::MouseMove && static_cast<QMouseEvent*>(event)->buttons() != Qt::NoButton;
+  return overWing && !buttonHeld;
 }
 
 void MainWindow::centreOnScreen() {

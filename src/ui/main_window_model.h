@@ -24,6 +24,7 @@ class MainWindowModel {
   const QuizState& quiz() const { return ctx_.quiz; }
   const ErrorLists& errorLists() const { return ctx_.errors; }
   int examIndex() const { return ctx_.examIndex; }
+  const std::string& bankPrefix() const { return ctx_.bankPrefix; }
   int reaskPeriod() const { return ctx_.reaskPeriod; }
   // DetermineMiseEnPage: size, printed titles and grid of a questionnaire.
   PageLayout pageLayout() const;

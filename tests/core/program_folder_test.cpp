@@ -20,6 +20,16 @@ TEST(ProgramFolder, ResolvesEachComponentWithoutRegardToCasePreferringTheExactNa
   EXPECT_EQ(programFolder.resolve("Nouveau\\Marie.ini"), folder.path() / "Nouveau" / "Marie.ini");
 }
 
+TEST(ProgramFolder, ListsFilesOfAnExtensionInEitherCaseSortedWithoutRegardToCase) {
+  TempFolder folder;
+  for (const char* file : {"skin/vert.col", "skin/Bleu.COL", "skin/azur.col", "skin/notes.txt", "skin/col"})
+    folder.write(file, "x");
+  std::filesystem::create_directories(folder.path() / "skin" / "dossier.col");
+  const ProgramFolder programFolder(folder.path());
+  EXPECT_EQ(programFolder.listFiles("SKIN", ".col"), (std::vector<std::string>{"azur.col", "Bleu.COL", "vert.col"}));
+  EXPECT_TRUE(programFolder.listFiles("absent", ".col").empty());
+}
+
 std::string segment(int marker, const std::string& body) {
   const auto length = body.size() + 2;
   return std::string{'\xFF', static_cast<char>(marker), static_cast<char>(length >> 8), static_cast<char>(length & 0xFF)} +

@@ -5,6 +5,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 
@@ -13,6 +16,7 @@
 #include "fakes/scripted_random.h"
 #include "fakes/temp_folder.h"
 #include "qt/main_window.h"
+#include "ui/expected_menus.h"
 #include "ui/messages.h"
 
 namespace ventelle {
@@ -21,7 +25,7 @@ namespace {
 class MainWindowTest : public ::testing::Test {
  protected:
   MainWindowTest() {
-    std::filesystem::copy(VENTELLE_DATA_DIR "/2004", folder.path() / "2004");
+    std::filesystem::copy(VENTELLE_DATA_DIR, folder.path(), std::filesystem::copy_options::recursive);
     model.start();
     window.render();
   }
@@ -33,6 +37,12 @@ class MainWindowTest : public ::testing::Test {
     return widget;
   }
 
+  void moveMouseOver(const char* name) {
+    QWidget* widget = child<QWidget>(name);
+    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+  }
   void click(const char* name) { QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton); }
 
   TempFolder folder;
@@ -87,6 +97,90 @@ TEST_F(MainWindowTest, ChapterBoxClickUnticksTheChapter) {
   click("Partie1");
   EXPECT_FALSE(model.controls().partie[1].ticked);
   EXPECT_FALSE(child<QLabel>("Feu1")->isVisibleTo(&window));
+}
+
+struct ShownMenu {
+  std::string name;
+  std::string parent;
+  std::string caption;
+  bool checked;
+  bool visible;
+  bool enabled;
+};
+
+// Every item of the window's menu bar, as the user finds it, depth first.
+void collectMenu(const QList<QAction*>& actions, const std::string& parent, std::vector<ShownMenu>& out) {
+  for (QAction* action : actions) {
+    const std::string caption = action->isSeparator() ? "-" : action->text().toStdString();
+    out.push_back({action->objectName().toStdString(), parent, caption, action->isChecked(), action->isVisible(),
+                   action->isEnabled()});
+    const std::string name = out.back().name;
+    if (action->menu()) collectMenu(action->menu()->actions(), name, out);
+  }
+}
+
+// After start-up the default exam 7 is on screen: its item is checked and
+// marked on the way to it, the two test-size options are hidden and the
+// inclusion of the lower levels is offered.
+TEST_F(MainWindowTest, TheMenuBarAfterStartUpIsTheDesignedOneForTheDefaultExam) {
+  std::vector<ShownMenu> shown;
+  collectMenu(window.menuBar()->actions(), "", shown);
+  const auto& expected = expectedMenusAtCreation();
+  ASSERT_EQ(shown.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    ExpectedMenu want = expected[i];
+    SCOPED_TRACE(want.name);
+    bool visible = true;
+    if (want.name == "mnuPPilote") want.checked = true;
+    if (want.name == "mnu2004") want.caption = ">>> 200&4 (FFVL)";
+    if (want.name == "mnuBParapente") want.caption = ">>> &Parapente";
+    if (want.name == "mnuQBi" || want.name == "mnuConfirme") visible = false;
+    EXPECT_EQ(shown[i].name, want.name);
+    EXPECT_EQ(shown[i].parent, want.parent);
+    EXPECT_EQ(shown[i].caption, want.caption);
+    EXPECT_EQ(shown[i].checked, want.checked);
+    EXPECT_EQ(shown[i].visible, visible);
+    EXPECT_EQ(shown[i].enabled, want.enabled && visible);  // Qt disables what it hides
+  }
+}
+
+TEST_F(MainWindowTest, ChoosingAnExamFromTheMenuShowsItsTitleChaptersAndOptions) {
+  child<QAction>("mnuULM")->trigger();
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("Ventelle - QCM ULM - DGAC               -Utilisateur par défaut-"));
+  EXPECT_TRUE(child<QAction>("mnuULM")->isChecked());
+  EXPECT_FALSE(child<QAction>("mnuPPilote")->isChecked());
+  EXPECT_EQ(child<QMenu>("mnu2004")->title(), QStringLiteral("200&4 (FFVL)"));
+  EXPECT_EQ(child<QAction>("mnuQBi")->text(), QStringLiteral("Qualification &Instructeur"));
+  EXPECT_FALSE(child<QAction>("mnuConforme")->isVisible());
+  EXPECT_EQ(child<QLabel>("Partie1Caption")->text(), QStringLiteral("Facteurs humains"));
+  EXPECT_FALSE(child<QWidget>("Partie7")->isVisibleTo(&window));
+}
+
+TEST_F(MainWindowTest, UsersAddedAtStartUpTakeTheirPlaceInTheFileMenu) {
+  folder.write("Marie.ini", "x");
+  MainWindowModel other{dialogs, desktop, random, library};
+  MainWindow otherWindow{other};
+  other.start();
+  otherWindow.render();
+  std::vector<ShownMenu> shown;
+  collectMenu(otherWindow.menuBar()->actions(), "", shown);
+  ASSERT_GT(shown.size(), 6u);
+  EXPECT_EQ(shown[5].caption, "Utilisateur par défaut");
+  EXPECT_EQ(shown[6].name, "mnuUtilisateur1");
+  EXPECT_EQ(shown[6].caption, "Marie");
+  EXPECT_EQ(shown[7].caption, "-");
+}
+
+TEST_F(MainWindowTest, TheMouseOverTheWingReachesTheModel) {
+  folder.write("manuel/Chapitre1.dat", "[P1]\nQuestion=Une question de parapente ?\nOui=6\nNon=-6\n");
+  child<QAction>("mnuManuel")->trigger();
+  for (int k = 2; k <= 6; ++k) click(QStringLiteral("Partie%1").arg(k).toLatin1().constData());
+  child<QAction>("mnuReinitialiser")->trigger();
+  ASSERT_EQ(model.controls().wingMark, 'P');
+  moveMouseOver("delta_parapente");
+  EXPECT_TRUE(model.controls().wingCrossed);
+  moveMouseOver("LabelQuestion");
+  EXPECT_FALSE(model.controls().wingCrossed);
 }
 
 }  // namespace

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include "fakes/recording_desktop.h"
+#include "fakes/recording_dialogs.h"
+#include "fakes/scripted_random.h"
+#include "fakes/temp_folder.h"
+#include "ui/expected_menus.h"
+#include "ui/main_window_model.h"
+#include "ui/model_harness.h"
+
+namespace ventelle {
+namespace {
+
+class MenuFixture {
+ public:
+  MenuFixture() { std::filesystem::copy(VENTELLE_DATA_DIR, folder.path(), std::filesystem::copy_options::recursive); }
+
+  TempFolder folder;
+  RecordingDialogs dialogs;
+  RecordingDesktop desktop;
+  ScriptedRandom random{{0.1, 0.7, 0.3, 0.9, 0.5}};
+  ChapterLibrary library{ProgramFolder(folder.path())};
+  MainWindowModel model{dialogs, desktop, random, library};
+};
+
+TEST(MenuBar, StandsAsDesignedWhenTheWindowIsCreated) {
+  MenuFixture f;
+  const MenuBar& bar = f.model.controls().menus;
+  const auto& expected = expectedMenusAtCreation();
+  ASSERT_EQ(bar.order().size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    const ExpectedMenu& want = expected[i];
+    SCOPED_TRACE(want.name);
+    EXPECT_EQ(bar.order()[i].name, want.name);
+    EXPECT_EQ(bar.order()[i].parent, want.parent);
+    const MenuItem& item = bar.at(want.name);
+    EXPECT_EQ(item.caption, want.caption);
+    EXPECT_EQ(item.checked, want.checked);
+    EXPECT_TRUE(item.visible);
+    EXPECT_EQ(item.enabled, want.enabled);
+  }
+}
+
+TEST(MenuBar, EveryLinkItemOpensAWebAddressAndAFailedBrowserIsReported) {
+  MenuFixture f;
+  f.model.start();
+  for (const std::string& item : expectedLinkItems()) {
+    SCOPED_TRACE(item);
+    f.desktop.addresses.clear();
+    EXPECT_TRUE(f.model.menuCommand(item));
+    ASSERT_EQ(f.desktop.addresses.size(), 1u);
+    EXPECT_EQ(f.desktop.addresses[0].rfind("https://", 0), 0u);
+  }
+  EXPECT_TRUE(f.dialogs.shown.empty());
+
+  f.desktop.handlersStart = false;
+  f.model.menuCommand("mnuVAV");
+  ASSERT_EQ(f.dialogs.shown.size(), 1u);
+  EXPECT_EQ(f.dialogs.shown[0].icon, MessageIcon::Exclamation);
+  EXPECT_EQ(f.dialogs.shown[0].text, "Aucun navigateur n'a pu être lancé pour ouvrir l'adresse " +
+                                         f.desktop.addresses.back() + ".");
+}
+
+TEST(MenuBar, TextFilesOpenInTheEditorAndAMissingFileOrEditorIsReported) {
+  MenuFixture f;
+  f.model.start();
+  f.model.menuCommand("mnuInfo");
+  f.model.menuCommand("mnuRedac");
+  ASSERT_EQ(f.desktop.textFiles.size(), 2u);
+  EXPECT_EQ(f.desktop.textFiles[0], f.folder.path() / "info.txt");
+  EXPECT_EQ(f.desktop.textFiles[1], f.folder.path() / "manuel" / "qbiredac.txt");
+  EXPECT_TRUE(f.dialogs.shown.empty());
+
+  f.desktop.handlersStart = false;
+  f.model.menuCommand("mnuInfo");
+  std::filesystem::remove(f.folder.path() / "manuel" / "qbiredac.txt");
+  f.model.menuCommand("mnuRedac");
+  ASSERT_EQ(f.dialogs.shown.size(), 2u);
+  EXPECT_EQ(f.dialogs.shown[0].text, "Aucun éditeur de texte n'a pu être lancé pour ouvrir le fichier info.txt.");
+  EXPECT_EQ(f.dialogs.shown[1].title, "Fichier introuvable");
+  EXPECT_EQ(f.dialogs.shown[1].text, "Le fichier manuel\\qbiredac.txt est introuvable.");
+  EXPECT_EQ(f.desktop.textFiles.size(), 3u);
+}
+
+TEST(MenuBar, CommandsOfWindowsStillToComeChangeNothing) {
+  MenuFixture f;
+  f.model.start();
+  const WindowControls before = f.model.controls();
+  for (const char* item : {"mnuGestionU", "mnuEnregistrer", "mnuImprimerErreurs", "mnjoueoie", "mnuIndex", "mnuskin1"})
+    EXPECT_FALSE(f.model.menuCommand(item)) << item;
+  EXPECT_EQ(f.model.controls().labelQuestion, before.labelQuestion);
+  EXPECT_TRUE(f.dialogs.shown.empty());
+  EXPECT_TRUE(f.desktop.addresses.empty());
+}
+
+// Chapter 1 question "P5" is a paraglider question, "A" has no wing.
+TEST(WingHover, CrossedOutOverTheWingAndBackOnlyOnceTheMouseLeftIt) {
+  ModelHarness h;
+  h.start(1, 5);
+  ASSERT_EQ(h.controls().wingMark, 'P');
+
+  EXPECT_TRUE(h.model.mouseOverWing());
+  EXPECT_TRUE(h.controls().wingCrossed);
+  EXPECT_FALSE(h.model.mouseOverWing());
+
+  h.queueQuestion(1, 5);  // passing brings the normal picture of the next question
+  h.model.wingClick();
+  EXPECT_FALSE(h.controls().wingCrossed);
+  EXPECT_FALSE(h.model.mouseOverWing());  // not again until the mouse has been elsewhere
+  EXPECT_FALSE(h.controls().wingCrossed);
+
+  EXPECT_TRUE(h.model.mouseOverWindow());
+  EXPECT_FALSE(h.model.mouseOverWindow());
+  EXPECT_TRUE(h.model.mouseOverWing());
+  EXPECT_TRUE(h.controls().wingCrossed);
+  EXPECT_TRUE(h.model.mouseOverWindow());
+  EXPECT_FALSE(h.controls().wingCrossed);
+}
+
+TEST(WingHover, AQuestionWithoutWingIgnoresTheMouse) {
+  ModelHarness h;
+  h.start(1, 1);
+  ASSERT_EQ(h.controls().wingMark, 0);
+  EXPECT_FALSE(h.model.mouseOverWing());
+  EXPECT_FALSE(h.model.mouseOverWindow());
+  EXPECT_FALSE(h.controls().wingCrossed);
+}
+
+}  // namespace
+}  // namespace ventelle
