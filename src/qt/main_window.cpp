@@ -157,8 +157,9 @@ void MainWindow::addMenuItem(const MenuEntry& entry, const MenuItem& item, QActi
     menus_[entry.name] = menu;
     action = menu->menuAction();
   } else {
-    action = new QAction(q(item.caption), parent);
-    action->setSeparator(item.caption == "-");
+    const bool separator = item.caption == "-";
+    action = new QAction(separator ? QString() : q(item.caption), parent);
+    action->setSeparator(separator);
     action->setCheckable(item.checkable);
     const std::string name = entry.name;
     if (name == "mnuQuitter") {
