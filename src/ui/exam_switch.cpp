@@ -8,7 +8,6 @@
 namespace ventelle {
 namespace {
 
-const std::string kUserSuffixGap(15, ' ');
 const std::string kQBiCaption = "&Test pour la QBi (20 questions)";
 const std::string kConfirmedCaption = "&Brevet Confirmé (30 questions)";
 const std::string kInstructorCaption = "Qualification &Instructeur";
@@ -139,8 +138,9 @@ void rebuildConfirmedHangGliderAsPilot(WindowContext& ctx, ModuleProblems& probl
 }  // namespace
 
 std::string windowTitle(int examIndex, const std::string& activeUserName) {
-  const std::string user = activeUserName == kDefaultUser ? "Utilisateur par défaut" : activeUserName;
-  return examInfo(examIndex).title + kUserSuffixGap + "-" + user + "-";
+  const std::string suffix = activeUserName == kDefaultUser ? "               -Utilisateur par défaut-"
+                                                             : "               -" + activeUserName + "-";
+  return examInfo(examIndex).title + suffix;
 }
 
 void checkFalseVersion(WindowContext& ctx) {

@@ -122,6 +122,7 @@ void MenuBar::add(MenuEntry entry, MenuItem item) {
 
 void MenuBar::insertAfter(const std::string& sibling, const std::string& name, MenuItem item) {
   auto place = std::find_if(order_.begin(), order_.end(), [&](const MenuEntry& e) { return e.name == sibling; });
+  if (place == order_.end() || items_.contains(name)) return;
   const std::string parent = place->parent;
   order_.insert(place + 1, MenuEntry{name, parent});
   items_[name] = std::move(item);

@@ -25,7 +25,8 @@ class MenuBar {
  public:
   // Appends an item at the end of its parent's items.
   void add(MenuEntry entry, MenuItem item);
-  // Puts a new item right after an existing one, under the same parent.
+  // Puts a new item right after an existing one, under the same parent; does
+  // nothing when the sibling is unknown or the name taken.
   void insertAfter(const std::string& sibling, const std::string& name, MenuItem item);
 
   MenuItem& at(const std::string& name) { return items_.at(name); }
