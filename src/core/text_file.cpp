@@ -24,7 +24,12 @@ TextLines splitLines(const std::string& text) {
 std::optional<TextLines> readTextFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string bytes;
+  try {
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  } catch (const std::ios_base::failure&) {  // a folder opens, then fails to read
+    return std::nullopt;
+  }
   if (in.bad()) return std::nullopt;
   return splitLines(decodeWindows1252(bytes));
 }
