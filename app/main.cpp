@@ -9,6 +9,7 @@
 #include "qt/main_window.h"
 #include "qt/program_location.h"
 #include "qt/qt_dialogs.h"
+#include "qt/splash_window.h"
 #include "ui/messages.h"
 
 int main(int argc, char* argv[]) {
@@ -26,6 +27,7 @@ int main(int argc, char* argv[]) {
   ventelle::ChapterLibrary library(ventelle::ProgramFolder(ventelle::locateProgramFolder(installed)));
   ventelle::QtDialogs dialogs;
   ventelle::ClockRandom random;
+  ventelle::showSplash(library.folder(), random);
   ventelle::MainWindowModel model(dialogs, random, library);
   ventelle::MainWindow window(model);
   dialogs.setParent(&window);
