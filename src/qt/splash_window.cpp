@@ -1,6 +1,5 @@
 #include "qt/splash_window.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -19,6 +18,7 @@ constexpr int kLetterSize = 64;
 constexpr int kLettersTop = 136;
 constexpr int kLetterLefts[] = {34, 108, 182};
 constexpr int kTextMargin = 36;
+constexpr int kTextPoints = 13;
 const QColor kPaper(0xee, 0xf6, 0xfd);
 const QColor kInk(0x12, 0x3a, 0x63);
 const QColor kBorder(0x0e, 0x2f, 0x57);
@@ -42,20 +42,7 @@ SplashWindow::SplashWindow(SplashModel& model) : model_(model) {
   setFixedSize(kSize);
 
   logo_ = addPicture(QStringLiteral("Logo"), QStringLiteral(":/splash/logo.png"), rect());
-  etiquette_ = new QLabel(this);
-  etiquette_->setObjectName(QStringLiteral("Etiquette"));
-  etiquette_->setGeometry(rect());
-  etiquette_->setContentsMargins(kTextMargin, kTextMargin, kTextMargin, kTextMargin);
-  etiquette_->setAlignment(Qt::AlignCenter);
-  etiquette_->setWordWrap(true);
-  etiquette_->setTextFormat(Qt::PlainText);
-  QFont font = etiquette_->font();
-  font.setPointSize(13);
-  etiquette_->setFont(font);
-  QPalette palette = etiquette_->palette();
-  palette.setColor(QPalette::WindowText, kInk);
-  etiquette_->setPalette(palette);
-  etiquette_->installEventFilter(this);
+  etiquette_ = addEtiquette();
   // The letters let clicks through to the label beneath them.
   q_ = addPicture(QStringLiteral("Q"), QStringLiteral(":/splash/q.png"), letterPlace(0));
   c_ = addPicture(QStringLiteral("C"), QStringLiteral(":/splash/c.png"), letterPlace(1));
@@ -67,6 +54,25 @@ SplashWindow::SplashWindow(SplashModel& model) : model_(model) {
 
   if (const QScreen* shown = screen()) move(centredOn(shown->geometry(), size()));
   render();
+}
+
+// The tip's label covers the whole window, so a click anywhere closes it.
+QLabel* SplashWindow::addEtiquette() {
+  auto* label = new QLabel(this);
+  label->setObjectName(QStringLiteral("Etiquette"));
+  label->setGeometry(rect());
+  label->setContentsMargins(kTextMargin, kTextMargin, kTextMargin, kTextMargin);
+  label->setAlignment(Qt::AlignCenter);
+  label->setWordWrap(true);
+  label->setTextFormat(Qt::PlainText);
+  QFont font = label->font();
+  font.setPointSize(kTextPoints);
+  label->setFont(font);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, kInk);
+  label->setPalette(palette);
+  label->installEventFilter(this);
+  return label;
 }
 
 QLabel* SplashWindow::addPicture(const QString& name, const QString& file, const QRect& place) {

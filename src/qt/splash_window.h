@@ -24,6 +24,7 @@ class SplashWindow : public QDialog {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  QLabel* addEtiquette();
   QLabel* addPicture(const QString& name, const QString& file, const QRect& place);
   void act(void (SplashModel::*event)());
   void renderTimer();
