@@ -10,6 +10,7 @@
 #include "qt/program_location.h"
 #include "qt/qt_desktop.h"
 #include "qt/qt_dialogs.h"
+#include "qt/splash_window.h"
 #include "ui/messages.h"
 
 namespace {
@@ -43,6 +44,7 @@ int main(int argc, char* argv[]) {
   ventelle::QtDialogs dialogs;
   ventelle::QtDesktop desktop;
   ventelle::ClockRandom random;
+  ventelle::showSplash(library.folder(), random);
   ventelle::MainWindowModel model(dialogs, desktop, random, library);
   ventelle::MainWindow window(model);
   dialogs.setParent(&window);

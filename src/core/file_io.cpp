@@ -10,7 +10,12 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
   if (std::filesystem::is_directory(path, error)) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string bytes;
+  try {
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  } catch (const std::ios_base::failure&) {  // a folder opens, then fails to read
+    return std::nullopt;
+  }
   if (in.bad()) return std::nullopt;
   return bytes;
 }

@@ -45,11 +45,13 @@ TEST(SplitLines, GivesTheLinesWithoutTheirEnds) {
     EXPECT_EQ(splitLines(text), lines) << text;
 }
 
-TEST(ReadTextFile, DecodesWindows1252LinesAndReportsAMissingFile) {
+TEST(ReadTextFile, DecodesWindows1252LinesAndReportsAMissingOrUnreadableFile) {
   TempFolder folder;
   folder.writeBytes("t.dat", "Cha\xEEne\r\n\x80 = 2\r\n");
+  std::filesystem::create_directory(folder.path() / "dossier.dat");
   EXPECT_EQ(readTextFile(folder.path() / "t.dat"), (TextLines{"Chaîne", "€ = 2"}));
   EXPECT_FALSE(readTextFile(folder.path() / "absent.dat").has_value());
+  EXPECT_FALSE(readTextFile(folder.path() / "dossier.dat").has_value());
 }
 
 }  // namespace
