@@ -36,8 +36,9 @@ bool writeFileAtomically(const std::filesystem::path& path, std::string_view byt
   }
   std::error_code error;
   std::filesystem::rename(temporary, path, error);
-  if (error) std::filesystem::remove(temporary, error);
-  return !error;
+  if (!error) return true;
+  std::filesystem::remove(temporary, error);
+  return false;
 }
 
 }  // namespace ventelle

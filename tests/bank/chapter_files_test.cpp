@@ -52,6 +52,18 @@ TEST(CopyModules, BuildsEveryChapterWhoseModuleExistsAndRemovesTheOthers) {
   EXPECT_FALSE(std::filesystem::exists(dir / "4Chapitre1.dat.tmp"));
 }
 
+// A folder in the chapter file's place cannot be replaced.
+TEST(CopyModules, AChapterThatCannotBeWrittenIsReportedAndNoTemporaryFileStays) {
+  TempFolder folder;
+  folder.write("2004/1.qcm", chapterText({"1"}));
+  folder.write("2004/4Chapitre1.dat/garde", "x");
+  ChapterLibrary library{ProgramFolder(folder.path())};
+  const auto problems = copyModules(library, {1});
+  EXPECT_EQ(problems.unwritableChapters, (std::vector<std::string>{"2004\\4Chapitre1.dat"}));
+  EXPECT_TRUE(problems.unreadableModules.empty());
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / "2004" / "4Chapitre1.dat.tmp"));
+}
+
 // Two rebuilds of the same size within one tick of the file clock.
 TEST(CopyModules, ARebuiltChapterIsReadAgainEvenWithTheSameSizeAndTime) {
   TempFolder folder;

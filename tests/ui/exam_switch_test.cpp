@@ -391,6 +391,17 @@ TEST(ModuleFaults, AMissingModuleIsNamedOnceAndItsChapterCannotBeAsked) {
   EXPECT_EQ(f.dialogs.shown[0].text, messages::missingChapter("2004\\4Chapitre2.dat"));
 }
 
+TEST(ModuleFaults, AChapterThatCannotBeWrittenIsReported) {
+  SwitchFixture f(false);
+  std::filesystem::remove(f.folder.path() / "2004" / "4Chapitre3.dat");
+  f.folder.write("2004/4Chapitre3.dat/garde", "x");  // a folder in the chapter file's place
+  f.choose("mnuPConfirme");
+  ASSERT_EQ(f.dialogs.shown.size(), 1u);
+  EXPECT_EQ(f.dialogs.shown[0].title, "Ecriture impossible");
+  EXPECT_EQ(f.dialogs.shown[0].text, "Le fichier 2004\\4Chapitre3.dat n'a pas pu être écrit (dossier protégé ou "
+                                     "disque plein) : ce chapitre ne pourra pas être interrogé.");
+}
+
 TEST(ModuleFaults, AMissingLowerModuleLeavesItsQuestionsOut) {
   SwitchFixture f(false);
   std::filesystem::remove(f.folder.path() / "2004" / "4.qcm");
