@@ -70,10 +70,14 @@ class ModelHarness {
     model.start();
     model.menuCommand("mnurepose0");
   }
-  // Leaves only these chapters ticked and starts the test over on that question.
-  void onlyChapters(const std::vector<int>& ticked, int chapter, int place) {
+  // Clicks the chapter boxes so that only these are ticked.
+  void tickOnly(const std::vector<int>& ticked) {
     for (int k = 1; k <= 8; ++k)
       if (controls().partie[k].ticked != (std::count(ticked.begin(), ticked.end(), k) > 0)) model.chapterBoxClick(k);
+  }
+  // Leaves only these chapters ticked and starts the test over on that question.
+  void onlyChapters(const std::vector<int>& ticked, int chapter, int place) {
+    tickOnly(ticked);
     queueQuestion(chapter, place);
     model.menuCommand("mnuReinitialiser");
   }

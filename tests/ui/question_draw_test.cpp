@@ -11,8 +11,11 @@ TEST(QuestionDraw, DrawingADamagedQuestionStopsNamingFileAndQuestion) {
   ModelHarness h;
   h.start();
   h.folder.write("2004/4Chapitre3.dat", "[Q1]\nTexte=Quoi ?\nOui=6\n");
+  h.tickOnly({3});
+  h.random.queueDraw(1, 1);  // chapter 3, the one ticked
+  h.random.queueDraw(1, 1);  // its one question
   try {
-    h.onlyChapter(3, 1);
+    h.model.menuCommand("mnuReinitialiser");
     ADD_FAILURE() << "the damaged question was shown";
   } catch (const FatalError& error) {
     EXPECT_STREQ(error.what(),
