@@ -22,6 +22,7 @@ namespace ventelle {
 struct BankQuestion {
   std::string name;
   std::vector<std::pair<std::string, int>> answers;  // text, value
+  std::string comment;                               // none when empty
 };
 using BankChapter = std::vector<BankQuestion>;
 
@@ -36,6 +37,7 @@ inline std::string chapterFileText(const BankChapter& questions) {
   std::string text = "; chapitre d'essai\n";
   for (const auto& q : questions) {
     text += "\n[" + q.name + "]\nQuestion=Texte de la question " + q.name + " ?\n";
+    if (!q.comment.empty()) text += "Cmt=" + q.comment + "\n";
     for (const auto& [answer, value] : q.answers) text += answer + "=" + std::to_string(value) + "\n";
   }
   return text;
@@ -60,6 +62,9 @@ class ModelHarness {
     const int sizes[] = {0, 0, 0, 60, 10, 20, 30, 1, 1};
     for (int k = 3; k <= 8; ++k) bank_[k] = numberedChapter(sizes[k]);
   }
+
+  // Gives a question a comment; before start().
+  void setComment(int chapter, int place, const std::string& comment) { bank_[chapter][place - 1].comment = comment; }
 
   // Starts on the default exam with that first question; re-asks off.
   void start(int chapter = 1, int place = 1) {
