@@ -50,7 +50,7 @@ class ModelHarness {
   // Chapter 1: A {Juste 6, Faux -2, Neutre 0}, B {Moitié 3, Autre moitié 3,
   // Erreur -3}, C {Un -1 .. Cinq -5}, S {Six -6, Bon 6}, P5 {Oui 6, Non -6};
   // 2: X, Y, Z {Oui 6, Non -6}; 3: numbered 60; 4, 5, 6: numbered 10, 20, 30;
-  // 7, 8: numbered 1.
+  // 7: 7i {Six 6, Zéro 0}, whose picture is 2004\47i.jpg (none is written); 8: numbered 1.
   ModelHarness() : library(ProgramFolder(folder.path())), model(dialogs, random, library) {
     const std::vector<std::pair<std::string, int>> yesNo = {{"Oui", 6}, {"Non", -6}};
     bank_[1] = {{"A", {{"Juste", 6}, {"Faux", -2}, {"Neutre", 0}}},
@@ -59,8 +59,9 @@ class ModelHarness {
                 {"S", {{"Six", -6}, {"Bon", 6}}},
                 {"P5", yesNo}};
     bank_[2] = {{"X", yesNo}, {"Y", yesNo}, {"Z", yesNo}};
-    const int sizes[] = {0, 0, 0, 60, 10, 20, 30, 1, 1};
-    for (int k = 3; k <= 8; ++k) bank_[k] = numberedChapter(sizes[k]);
+    const int sizes[] = {0, 0, 0, 60, 10, 20, 30, 0, 1};
+    for (const int k : {3, 4, 5, 6, 8}) bank_[k] = numberedChapter(sizes[k]);
+    bank_[7] = {{"7i", {{"Six", 6}, {"Zéro", 0}}}};
   }
 
   // Gives a question a comment; before start().
@@ -88,6 +89,18 @@ class ModelHarness {
   }
   void onlyChapter(int k, int place = 1) { onlyChapters({k}, k, place); }
 
+  // Plans the draw of a chapter by its rank among those ticked (the default draw mode).
+  void queueChapter(int chapter) {
+    ASSERT_TRUE(controls().menus.at("mnuTChap").checked) << "draws are planned by chapter priority only";
+    int rank = 0, ticked = 0;
+    for (int k = 1; k <= kChapterBoxes; ++k) {
+      if (!controls().partie[k].ticked) continue;
+      ++ticked;
+      if (k == chapter) rank = ticked;
+    }
+    ASSERT_GT(rank, 0) << "chapter " << chapter << " is not ticked";
+    random.queueDraw(rank, ticked);
+  }
   // Plans the next draw: chapter, place, then answers kept in file order.
   void queueQuestion(int chapter, int place) {
     queueChapter(chapter);
@@ -137,18 +150,6 @@ class ModelHarness {
   MainWindowModel model;
 
  private:
-  // Draws are planned in the default draw mode, the chapter by its rank among those ticked.
-  void queueChapter(int chapter) {
-    ASSERT_TRUE(controls().menus.at("mnuTChap").checked) << "draws are planned by chapter priority only";
-    int rank = 0, ticked = 0;
-    for (int k = 1; k <= kChapterBoxes; ++k) {
-      if (!controls().partie[k].ticked) continue;
-      ++ticked;
-      if (k == chapter) rank = ticked;
-    }
-    ASSERT_GT(rank, 0) << "chapter " << chapter << " is not ticked";
-    random.queueDraw(rank, ticked);
-  }
   void queueAnswerOrder(const BankQuestion& q) {
     const int n = static_cast<int>(q.answers.size());
     for (int i = 1; i <= n; ++i) random.queueDraw(i, n);

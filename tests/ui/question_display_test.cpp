@@ -1,0 +1,69 @@
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "fakes/tiny_jpeg.h"
+#include "ui/model_harness.h"
+
+namespace ventelle {
+namespace {
+
+TEST(QuestionPicture, TakesItsWidthAndAGapFromTheQuestionTextUntilAQuestionWithoutPicture) {
+  ModelHarness h;
+  h.start();
+  h.folder.writeBytes("2004/47i.jpg", tinyJpeg(40, 30));  // 40 pixels: 600 twips
+
+  h.onlyChapter(7);  // its one question, 7i
+
+  const auto& c = h.controls();
+  EXPECT_EQ(c.numero, "QCM7.7i");
+  EXPECT_EQ(std::filesystem::path(c.picturePath), h.folder.path() / "2004" / "47i.jpg");
+  EXPECT_EQ(c.pictureLeft, 8280 - 600);
+  EXPECT_EQ(c.labelQuestionWidth, 6855 - 600 - 120);
+  EXPECT_TRUE(h.dialogs.shown.empty());
+
+  h.mark({"Six"});
+  h.model.chapterBoxClick(8);
+  h.queueQuestion(8, 1);
+  h.model.questionClick();
+  EXPECT_EQ(c.numero, "QCM8.1");
+  EXPECT_EQ(c.picturePath, "");
+  EXPECT_EQ(c.labelQuestionWidth, 6855);
+}
+
+// Chapter 2: X carries a lexicon comment, Y a plain one, Z none.
+TEST(Paperclip, MarkingShowsTheOneTheCommentCallsForAndTheNextQuestionHidesIt) {
+  const std::string plain = "Le vent se renforce l'après-midi.";
+  for (const auto& [place, lexiconClip, commentClip] : {std::tuple{1, true, false}, {2, false, true}, {3, false, false}}) {
+    SCOPED_TRACE(place);
+    ModelHarness h;
+    h.setComment(2, 1, "Lex:«Ascendance»");
+    h.setComment(2, 2, plain);
+    h.start(2, place);
+    EXPECT_FALSE(h.controls().tromboneL);
+    EXPECT_FALSE(h.controls().trombone);
+
+    h.mark({"Oui"});
+    EXPECT_EQ(h.controls().tromboneL, lexiconClip);
+    EXPECT_EQ(h.controls().trombone, commentClip);
+    EXPECT_EQ(h.model.quiz().lexiconWord, lexiconClip ? "Ascendance" : "");
+
+    h.model.commentClipClick();
+    if (commentClip) {
+      ASSERT_EQ(h.dialogs.shown.size(), 1u);
+      EXPECT_EQ(h.dialogs.shown[0].icon, MessageIcon::Information);
+      EXPECT_EQ(h.dialogs.shown[0].title, "Commentaire:");
+      EXPECT_EQ(h.dialogs.shown[0].text, plain);
+    } else {
+      EXPECT_TRUE(h.dialogs.shown.empty());  // a hidden paperclip cannot be pressed
+    }
+
+    h.next(1, 1);
+    EXPECT_FALSE(h.controls().tromboneL);
+    EXPECT_FALSE(h.controls().trombone);
+    EXPECT_EQ(h.model.quiz().lexiconWord, "");
+  }
+}
+
+}  // namespace
+}  // namespace ventelle
