@@ -25,6 +25,7 @@ inline const std::string kRepeatedMistakeTitle = "Vous avez déjà fait cette fa
 inline const std::string kRepeatedMistake = "Révisez cette question";
 inline const std::string kCommentTitle = "Commentaire:";
 inline const std::string kMissingFileTitle = "Fichier introuvable";
+inline const std::string kEmptyChapterTitle = "Chapitre vide";
 
 inline std::string missingChapter(const std::string& path) {
   return "Le fichier " + path + " est introuvable ou illisible : ce chapitre ne peut pas être interrogé.";

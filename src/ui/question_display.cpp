@@ -55,9 +55,12 @@ void showQuestionHeading(WindowContext& ctx, int chapter, const std::string& nam
 bool loadQuestion(WindowContext& ctx, int chapter, int place) {
   const std::string path = ctx.chapterPath(chapter);
   const ChapterIndex* index = ctx.library.chapter(path);
-  if (!index || index->questionCount() == 0) {
-    ctx.dialogs.message(MessageIcon::Exclamation, messages::kMissingFileTitle,
-                        index ? messages::emptyChapter(path) : messages::missingChapter(path));
+  if (!index) {
+    ctx.dialogs.message(MessageIcon::Exclamation, messages::kMissingFileTitle, messages::missingChapter(path));
+    return false;
+  }
+  if (index->questionCount() == 0) {
+    ctx.dialogs.message(MessageIcon::Exclamation, messages::kEmptyChapterTitle, messages::emptyChapter(path));
     return false;
   }
   Question question = readQuestion(*index, chapter, place, ctx.bankPrefix);

@@ -1,4 +1,5 @@
 #include <filesystem>
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -29,6 +30,52 @@ TEST(QuestionPicture, TakesItsWidthAndAGapFromTheQuestionTextUntilAQuestionWitho
   EXPECT_EQ(c.numero, "QCM8.1");
   EXPECT_EQ(c.picturePath, "");
   EXPECT_EQ(c.labelQuestionWidth, 6855);
+}
+
+struct FileCase {
+  const char* situation;
+  std::function<void(const TempFolder&)> prepare;
+  bool chapterReadable;
+  const char* title;
+  const char* text;
+};
+
+TEST(FileMessages, MissingOrEmptyChapterAndMissingPictureAreToldApart) {
+  const std::vector<FileCase> cases = {
+      {"chapter file missing",
+       [](const TempFolder& f) { std::filesystem::remove(f.path() / "2004" / "4Chapitre7.dat"); }, false,
+       "Fichier introuvable",
+       "Le fichier 2004\\4Chapitre7.dat est introuvable ou illisible : ce chapitre ne peut pas être interrogé."},
+      {"chapter file without question", [](const TempFolder& f) { f.write("2004/4Chapitre7.dat", "; rien\n"); },
+       false, "Chapitre vide",
+       "Le fichier 2004\\4Chapitre7.dat ne contient aucune question : ce chapitre ne peut pas être interrogé."},
+      {"picture missing", [](const TempFolder&) {}, true, "Fichier introuvable",
+       "L'image 2004\\47i.jpg est introuvable : la question est posée sans son image."},
+  };
+  for (const auto& file : cases) {
+    SCOPED_TRACE(file.situation);
+    ModelHarness h;
+    h.start();
+    file.prepare(h.folder);
+    h.tickOnly({7});
+    if (file.chapterReadable) {
+      h.queueQuestion(7, 1);
+    } else {
+      h.queueChapter(7);  // no place can be drawn
+    }
+
+    h.model.menuCommand("mnuReinitialiser");
+
+    ASSERT_EQ(h.dialogs.shown.size(), 1u);
+    EXPECT_EQ(h.dialogs.shown[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(h.dialogs.shown[0].title, file.title);
+    EXPECT_EQ(h.dialogs.shown[0].text, file.text);
+    EXPECT_EQ(h.random.pending(), 0u);
+    if (!file.chapterReadable) continue;
+    EXPECT_EQ(h.controls().numero, "QCM7.7i");  // asked without its picture
+    EXPECT_EQ(h.controls().picturePath, "");
+    EXPECT_EQ(h.controls().labelQuestionWidth, 6855);
+  }
 }
 
 // Chapter 2: X carries a lexicon comment, Y a plain one, Z none.
