@@ -26,6 +26,7 @@ inline const std::string kRepeatedMistake = "Révisez cette question";
 inline const std::string kCommentTitle = "Commentaire:";
 inline const std::string kMissingFileTitle = "Fichier introuvable";
 inline const std::string kEmptyChapterTitle = "Chapitre vide";
+inline const std::string kUnreadablePictureTitle = "Image illisible";
 
 inline std::string missingChapter(const std::string& path) {
   return "Le fichier " + path + " est introuvable ou illisible : ce chapitre ne peut pas être interrogé.";
@@ -35,6 +36,9 @@ inline std::string emptyChapter(const std::string& path) {
 }
 inline std::string missingPicture(const std::string& path) {
   return "L'image " + path + " est introuvable : la question est posée sans son image.";
+}
+inline std::string unreadablePicture(const std::string& path) {
+  return "L'image " + path + " n'est pas une image JPEG lisible : la question est posée sans son image.";
 }
 inline std::string missingModule(const std::string& path) {
   return "Le fichier " + path + " est introuvable : le chapitre qu'il compose n'a pas pu être préparé.";

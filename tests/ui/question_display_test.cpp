@@ -40,7 +40,7 @@ struct FileCase {
   const char* text;
 };
 
-TEST(FileMessages, MissingOrEmptyChapterAndMissingPictureAreToldApart) {
+TEST(FileMessages, MissingOrEmptyChapterAndMissingOrUnreadablePictureAreToldApart) {
   const std::vector<FileCase> cases = {
       {"chapter file missing",
        [](const TempFolder& f) { std::filesystem::remove(f.path() / "2004" / "4Chapitre7.dat"); }, false,
@@ -51,6 +51,9 @@ TEST(FileMessages, MissingOrEmptyChapterAndMissingPictureAreToldApart) {
        "Le fichier 2004\\4Chapitre7.dat ne contient aucune question : ce chapitre ne peut pas être interrogé."},
       {"picture missing", [](const TempFolder&) {}, true, "Fichier introuvable",
        "L'image 2004\\47i.jpg est introuvable : la question est posée sans son image."},
+      {"picture unreadable", [](const TempFolder& f) { f.writeBytes("2004/47i.jpg", "pas une image"); }, true,
+       "Image illisible",
+       "L'image 2004\\47i.jpg n'est pas une image JPEG lisible : la question est posée sans son image."},
   };
   for (const auto& file : cases) {
     SCOPED_TRACE(file.situation);
@@ -76,6 +79,22 @@ TEST(FileMessages, MissingOrEmptyChapterAndMissingPictureAreToldApart) {
     EXPECT_EQ(h.controls().picturePath, "");
     EXPECT_EQ(h.controls().labelQuestionWidth, 6855);
   }
+}
+
+TEST(FileMessages, MissingPictureIsToldOnceForAQuestionOfTheFullQuestionnaireHoweverOftenItIsVisited) {
+  ModelHarness h;
+  h.start();
+  h.onlyChapters({3, 7}, 3, 1);
+  h.queueQuestion(3, 2);  // the reset on entering the mode
+  h.queueQuestion(7, 1);  // button 1
+  h.model.menuCommand("mnuEvaluation");
+  ASSERT_EQ(h.dialogs.count("L'image 2004\\47i.jpg est introuvable : la question est posée sans son image."), 1);
+
+  h.queueQuestion(3, 3);
+  for (const int button : {2, 1, 2, 1}) h.model.boutonClick(button);
+
+  EXPECT_EQ(h.controls().numero, "QCM7.7i");
+  EXPECT_EQ(h.dialogs.shown.size(), 1u);
 }
 
 // Chapter 2: X carries a lexicon comment, Y a plain one, Z none.
