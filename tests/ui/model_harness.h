@@ -4,6 +4,7 @@
 // draw is planned to bring the question a test asks for, answers in file order.
 #include <algorithm>
 #include <array>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -115,9 +116,14 @@ class ModelHarness {
     queueChapter(chapter);
     random.queueDraw(place, static_cast<int>(bank_[chapter].size()));
   }
-  // A re-ask of a one-name list: no place is drawn.
+  // A re-ask of that name from the chapter's error list: no place is drawn,
+  // and the name's field is drawn when the list holds several.
   void queueReask(int chapter, const std::string& name) {
     queueChapter(chapter);
+    const auto names = errorNames(chapter);
+    const auto found = std::find(names.begin(), names.end(), name);
+    ASSERT_NE(found, names.end()) << name << " is not in the list of chapter " << chapter;
+    if (names.size() > 1) random.queueDraw(static_cast<int>(found - names.begin()) + 1, static_cast<int>(names.size()));
     for (const auto& q : bank_[chapter])
       if (q.name == name) queueAnswerOrder(q);
   }
@@ -150,6 +156,12 @@ class ModelHarness {
   MainWindowModel model;
 
  private:
+  std::vector<std::string> errorNames(int chapter) const {
+    std::vector<std::string> names;
+    std::stringstream list(errorList(chapter));
+    for (std::string name; std::getline(list, name, ',');) names.push_back(name);
+    return names;
+  }
   void queueAnswerOrder(const BankQuestion& q) {
     const int n = static_cast<int>(q.answers.size());
     for (int i = 1; i <= n; ++i) random.queueDraw(i, n);
