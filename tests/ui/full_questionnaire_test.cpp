@@ -110,6 +110,32 @@ INSTANTIATE_TEST_SUITE_P(Model, FullQuestionnaireVerdictTest,
                          ::testing::Values(VerdictCase{15, "270", "Vous avez votre brevet !!!"},
                                            VerdictCase{16, "264", "Vous échouez à l'examen."}));
 
+// Chapter 1 alone; P5 is a paraglider question, so it shows the wing mark.
+TEST(FullQuestionnaireWing, PassingAQuestionEmptiesItsSlotForAFreshOneThatLaterVisitsShow) {
+  ModelHarness h;
+  h.start();
+  h.onlyChapter(1, 1);
+  h.queueQuestion(1, 2);  // the reset on entering the mode
+  h.queueQuestion(1, 5);  // button 1
+  h.model.menuCommand("mnuEvaluation");
+  ASSERT_EQ(h.controls().wingMark, 'P');
+  h.tick("Oui");
+
+  h.queueQuestion(1, 3);
+  h.model.wingClick();
+
+  EXPECT_EQ(h.controls().numero, "QCM1.C");
+  EXPECT_EQ(h.controls().bouton[0].back, kCurrent);
+  for (int i = 1; i <= 5; ++i) EXPECT_FALSE(h.controls().check[i].ticked) << i;
+
+  h.queueQuestion(1, 4);
+  h.model.boutonClick(2);
+  EXPECT_EQ(h.controls().bouton[0].back, std::nullopt);  // the tick went with P5
+  h.model.boutonClick(1);
+  EXPECT_EQ(h.controls().numero, "QCM1.C");
+  EXPECT_EQ(h.random.pending(), 0u);
+}
+
 // R.A.Z., or a change of marking, from a marked questionnaire.
 class FullQuestionnaireRestartTest : public FullQuestionnaireTest,
                                      public ::testing::WithParamInterface<const char*> {};
