@@ -60,8 +60,8 @@ class ModelHarness {
                 {"S", {{"Six", -6}, {"Bon", 6}}},
                 {"P5", yesNo}};
     bank_[2] = {{"X", yesNo}, {"Y", yesNo}, {"Z", yesNo}};
-    const int sizes[] = {0, 0, 0, 60, 10, 20, 30, 0, 1};
-    for (const int k : {3, 4, 5, 6, 8}) bank_[k] = numberedChapter(sizes[k]);
+    for (const auto& [k, count] : {std::pair{3, 60}, {4, 10}, {5, 20}, {6, 30}, {8, 1}})
+      bank_[k] = numberedChapter(count);
     bank_[7] = {{"7i", {{"Six", 6}, {"Zéro", 0}}}};
   }
 
