@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "core/utf8_text.h"
+
 namespace ventelle {
 
 constexpr int kMaxAnswers = 5;
@@ -31,10 +33,9 @@ inline char wingMarkOf(const std::string& name) {
 // A name ending in a lower-case "i" has a picture.
 inline bool hasPicture(const std::string& name) { return !name.empty() && name.back() == 'i'; }
 
-// A comment "Lex:"Term"" names a lexicon entry: its characters 6 to last-but-one.
+// A comment "Lex:"Term"" names a lexicon entry: its characters 6 to
+// last-but-one, whatever its quotes ("Term", “Term”, «Term»).
 inline bool isLexiconComment(const std::string& comment) { return comment.rfind("Lex", 0) == 0; }
-inline std::string lexiconWordOf(const std::string& comment) {
-  return comment.size() > 6 ? comment.substr(5, comment.size() - 6) : std::string();
-}
+inline std::string lexiconWordOf(const std::string& comment) { return trimCharacters(comment, 5, 1); }
 
 }  // namespace ventelle

@@ -11,9 +11,9 @@ class RandomSource {
   virtual double uniform() = 0;
 
   // A whole number from 1 to m (m > 0).
-  int draw(int m) {
+  virtual int draw(int m) {
     const int r = static_cast<int>(m * uniform() + 1);
-    return r > m ? m : r;
+    return r > m ? m : r;  // m * u + 1 may round up to m + 1 for u just below 1
   }
 };
 

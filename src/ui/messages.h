@@ -26,6 +26,8 @@ inline const std::string kRepeatedMistakeTitle = "Vous avez déjà fait cette fa
 inline const std::string kRepeatedMistake = "Révisez cette question";
 inline const std::string kCommentTitle = "Commentaire:";
 inline const std::string kMissingFileTitle = "Fichier introuvable";
+inline const std::string kEmptyChapterTitle = "Chapitre vide";
+inline const std::string kUnreadablePictureTitle = "Image illisible";
 
 inline std::string missingChapter(const std::string& path) {
   return "Le fichier " + path + " est introuvable ou illisible : ce chapitre ne peut pas être interrogé.";
@@ -36,6 +38,10 @@ inline std::string emptyChapter(const std::string& path) {
 inline std::string missingPicture(const std::string& path) {
   return "L'image " + path + " est introuvable : la question est posée sans son image.";
 }
+inline std::string unreadablePicture(const std::string& path) {
+  return "L'image " + path + " n'est pas une image JPEG lisible : la question est posée sans son image.";
+}
+
 // Module files of the 2004 bank that could not be read while building the
 // chapters of a brevet: their chapters cannot be asked.
 std::string unreadableModules(const std::vector<std::string>& paths);

@@ -1,5 +1,7 @@
 #include "ui/question_display.h"
 
+#include <filesystem>
+
 #include "bank/question_loader.h"
 #include "core/jpeg_size.h"
 #include "ui/messages.h"
@@ -10,22 +12,45 @@ namespace {
 constexpr int kTwipsPerPixel = 15;
 constexpr int kPictureGap = 120;
 
-void showPicture(WindowContext& ctx, const std::string& name) {
+enum class PictureFault { None, Missing, Unreadable };
+
+std::string picturePath(const WindowContext& ctx, const std::string& name) { return ctx.bankPrefix + name + ".jpg"; }
+
+// Lays the question area out for the question's picture, if it has one that
+// can be shown.
+PictureFault showPicture(WindowContext& ctx, const std::string& name) {
   auto& c = ctx.controls;
   c.picturePath.clear();
   c.labelQuestionWidth = kQuestionAreaWidth;
-  if (!hasPicture(name)) return;
-  const std::string programPath = ctx.bankPrefix + name + ".jpg";
-  const auto file = ctx.library.folder().resolve(programPath);
+  if (!hasPicture(name)) return PictureFault::None;
+  const auto file = ctx.library.folder().resolve(picturePath(ctx, name));
   const auto size = jpegSize(file);
   if (!size) {
-    ctx.dialogs.message(MessageIcon::Exclamation, messages::kMissingFileTitle, messages::missingPicture(programPath));
-    return;
+    std::error_code error;
+    return std::filesystem::exists(file, error) ? PictureFault::Unreadable : PictureFault::Missing;
   }
   const int width = size->width * kTwipsPerPixel;
   c.picturePath = file.string();
   c.pictureLeft = kPictureRightEdge - width;
   c.labelQuestionWidth = kQuestionAreaWidth - width - kPictureGap;
+  return PictureFault::None;
+}
+
+PictureFault showHeading(WindowContext& ctx, int chapter, const std::string& name) {
+  ctx.controls.numero = "QCM" + std::to_string(chapter) + "." + name;
+  ctx.controls.wingMark = wingMarkOf(name);
+  ctx.controls.wingCrossed = false;
+  return showPicture(ctx, name);
+}
+
+void reportPictureFault(WindowContext& ctx, const std::string& name, PictureFault fault) {
+  const std::string path = picturePath(ctx, name);
+  if (fault == PictureFault::Missing) {
+    ctx.dialogs.message(MessageIcon::Exclamation, messages::kMissingFileTitle, messages::missingPicture(path));
+  } else if (fault == PictureFault::Unreadable) {
+    ctx.dialogs.message(MessageIcon::Exclamation, messages::kUnreadablePictureTitle,
+                        messages::unreadablePicture(path));
+  }
 }
 
 }  // namespace
@@ -47,18 +72,18 @@ std::string questionLabel(WindowContext& ctx, int chapter, int place, const std:
 }
 
 void showQuestionHeading(WindowContext& ctx, int chapter, const std::string& name) {
-  ctx.controls.numero = "QCM" + std::to_string(chapter) + "." + name;
-  ctx.controls.wingMark = wingMarkOf(name);
-  ctx.controls.wingCrossed = false;
-  showPicture(ctx, name);
+  showHeading(ctx, chapter, name);
 }
 
 bool loadQuestion(WindowContext& ctx, int chapter, int place) {
   const std::string path = ctx.chapterPath(chapter);
   const ChapterIndex* index = ctx.library.chapter(path);
-  if (!index || index->questionCount() == 0) {
-    ctx.dialogs.message(MessageIcon::Exclamation, messages::kMissingFileTitle,
-                        index ? messages::emptyChapter(path) : messages::missingChapter(path));
+  if (!index) {
+    ctx.dialogs.message(MessageIcon::Exclamation, messages::kMissingFileTitle, messages::missingChapter(path));
+    return false;
+  }
+  if (index->questionCount() == 0) {
+    ctx.dialogs.message(MessageIcon::Exclamation, messages::kEmptyChapterTitle, messages::emptyChapter(path));
     return false;
   }
   Question question = readQuestion(*index, chapter, place, ctx.bankPrefix);
@@ -67,7 +92,7 @@ bool loadQuestion(WindowContext& ctx, int chapter, int place) {
   const Question& q = ctx.quiz.question;
 
   auto& c = ctx.controls;
-  showQuestionHeading(ctx, chapter, q.name);
+  reportPictureFault(ctx, q.name, showHeading(ctx, chapter, q.name));
   c.labelQuestion = q.text;
   for (int i = 1; i <= kMaxAnswers; ++i) {
     auto& box = c.check[i];

@@ -115,6 +115,7 @@ TickedTally tallyTicked(WindowContext& ctx, const AskedSet& asked) {
 void drawQuestion(WindowContext& ctx) {
   auto& quiz = ctx.quiz;
   resetAnswerBoxes(ctx);
+  hidePaperclips(ctx);
   const AskedSet asked = askedPairs(ctx);
   std::optional<TickedTally> tally;  // counted at the first repeat only
   for (int attempt = 0;; ++attempt) {

@@ -5,8 +5,9 @@
 
 namespace ventelle {
 
-// Draws and loads the next question; sets redrawRequested whenever nothing
-// new was loaded (no chapter ticked, or a chapter file that cannot be read).
+// Hides the paperclips, then draws and loads the next question; sets
+// redrawRequested whenever nothing new was loaded (no chapter ticked, or a
+// chapter file that cannot be read).
 void drawQuestion(WindowContext& ctx);
 
 }  // namespace ventelle

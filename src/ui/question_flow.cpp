@@ -44,7 +44,6 @@ void questionClick(WindowContext& ctx) {
     quiz.redrawRequested = false;
     drawQuestion(ctx);
     setEvaluationState(ctx);
-    hidePaperclips(ctx);
     return;
   }
   if (tag == tags::kEvaluation) {
@@ -52,7 +51,6 @@ void questionClick(WindowContext& ctx) {
     setNextQuestionState(ctx);
     showPaperclip(ctx);
   } else if (tag == tags::kQuestion) {
-    hidePaperclips(ctx);
     drawQuestion(ctx);
     setEvaluationState(ctx);
   }

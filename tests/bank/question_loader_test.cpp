@@ -106,6 +106,19 @@ TEST(QuestionName, GivesWingMarkAndPicture) {
   }
 }
 
+// The comments come from Windows-1252 files: curly quotes and guillemets are
+// one character each but several bytes once in UTF-8.
+TEST(LexiconComment, NamesTheTermBetweenItsFiveLeadingCharactersAndItsClosingOne) {
+  for (const auto& [comment, term] :
+       {std::pair{"Lex:\"Ascendance\"", "Ascendance"}, {"Lex:“Ascendance”", "Ascendance"}, {"Lex:«Foehn»", "Foehn"},
+        {"Lex:“Éolienne”", "Éolienne"}, {"Lex: «Vent météo»", "«Vent météo"}, {"Lex:«é»", "é"},
+        {"Lex:«»", ""}, {"Lex:“", ""}, {"Lex", ""}}) {
+    EXPECT_TRUE(isLexiconComment(comment)) << comment;
+    EXPECT_EQ(lexiconWordOf(comment), term) << comment;
+  }
+  EXPECT_FALSE(isLexiconComment("Le lexique en parle"));
+}
+
 TEST(LeadingNumber, ReadsTheNumberAtTheStartOrZero) {
   for (const auto& [text, value] : {std::pair{"2.5", 2.5}, std::pair{"  6", 6.0}, std::pair{"-2", -2.0},
                                     std::pair{"+3", 3.0}, std::pair{".5", 0.5}, std::pair{"3 points", 3.0},

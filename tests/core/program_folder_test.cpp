@@ -4,6 +4,7 @@
 
 #include "core/jpeg_size.h"
 #include "fakes/temp_folder.h"
+#include "fakes/tiny_jpeg.h"
 
 namespace ventelle {
 namespace {
@@ -30,23 +31,9 @@ TEST(ProgramFolder, ListsFilesOfAnExtensionInEitherCaseSortedWithoutRegardToCase
   EXPECT_TRUE(programFolder.listFiles("absent", ".col").empty());
 }
 
-std::string segment(int marker, const std::string& body) {
-  const auto length = body.size() + 2;
-  return std::string{'\xFF', static_cast<char>(marker), static_cast<char>(length >> 8), static_cast<char>(length & 0xFF)} +
-         body;
-}
-
-// SOI, APP0 (JFIF), a Huffman table, SOF0 with 258 rows of 513 columns, EOI.
-std::string tinyJpeg() {
-  const std::string app0("JFIF\0\x01\x01\0\0\x01\0\x01\0\0", 14);
-  const std::string dht("\x00\x01\x02\x03", 4);
-  const std::string sof0("\x08\x01\x02\x02\x01\x01\x01\x11\x00", 9);
-  return std::string("\xFF\xD8") + segment(0xE0, app0) + segment(0xC4, dht) + segment(0xC0, sof0) + "\xFF\xD9";
-}
-
 TEST(JpegSize, ReadsWidthAndHeightFromTheFrameHeader) {
   TempFolder folder;
-  folder.writeBytes("2004/412i.jpg", tinyJpeg());
+  folder.writeBytes("2004/412i.jpg", tinyJpeg(513, 258));
   const auto size = jpegSize(folder.path() / "2004" / "412i.jpg");
   ASSERT_TRUE(size.has_value());
   EXPECT_EQ(size->width, 513);
@@ -56,7 +43,7 @@ TEST(JpegSize, ReadsWidthAndHeightFromTheFrameHeader) {
 TEST(JpegSize, GivesNothingForAFileThatIsNotACompleteJpeg) {
   TempFolder folder;
   folder.writeBytes("image.png", "\x89PNG\r\n\x1A\n\0\0\0\rIHDR");
-  folder.writeBytes("coupee.jpg", tinyJpeg().substr(0, 34));  // ends inside the frame header
+  folder.writeBytes("coupee.jpg", tinyJpeg(513, 258).substr(0, 34));  // ends inside the frame header
   folder.writeBytes("vide.jpg", "");
   for (const char* name : {"image.png", "coupee.jpg", "vide.jpg", "absente.jpg"})
     EXPECT_FALSE(jpegSize(folder.path() / name).has_value()) << name;

@@ -17,6 +17,7 @@ constexpr Colour kWrong = 255;
 class FullQuestionnaireTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    h.setComment(3, 60, "Lex:«Ascendance»");  // the question shown once all are marked
     h.start();
     h.onlyChapter(3, 1);
     h.model.menuCommand("mnurepose8");  // the mode turns re-asks off
@@ -88,6 +89,7 @@ TEST_P(FullQuestionnaireVerdictTest, MarkingEveryButtonGivesTheVerdictAndColours
   EXPECT_EQ(h.controls().final, verdict);
   EXPECT_EQ(h.controls().totalPoints, total);
   EXPECT_FALSE(h.controls().question.visible);
+  EXPECT_TRUE(h.controls().tromboneL);
   EXPECT_EQ(colourOf(1), kWrong);
   EXPECT_EQ(colourOf(wrong), kWrong);
   EXPECT_EQ(colourOf(wrong + 1), kAnswered);
@@ -107,6 +109,68 @@ TEST_P(FullQuestionnaireVerdictTest, MarkingEveryButtonGivesTheVerdictAndColours
 INSTANTIATE_TEST_SUITE_P(Model, FullQuestionnaireVerdictTest,
                          ::testing::Values(VerdictCase{15, "270", "Vous avez votre brevet !!!"},
                                            VerdictCase{16, "264", "Vous échouez à l'examen."}));
+
+// Chapter 1 alone; P5 is a paraglider question, so it shows the wing mark.
+TEST(FullQuestionnaireWing, PassingAQuestionEmptiesItsSlotForAFreshOneThatLaterVisitsShow) {
+  ModelHarness h;
+  h.start();
+  h.onlyChapter(1, 1);
+  h.queueQuestion(1, 2);  // the reset on entering the mode
+  h.queueQuestion(1, 5);  // button 1
+  h.model.menuCommand("mnuEvaluation");
+  ASSERT_EQ(h.controls().wingMark, 'P');
+  h.tick("Oui");
+
+  h.queueQuestion(1, 3);
+  h.model.wingClick();
+
+  EXPECT_EQ(h.controls().numero, "QCM1.C");
+  EXPECT_EQ(h.controls().bouton[0].back, kCurrent);
+  for (int i = 1; i <= 5; ++i) EXPECT_FALSE(h.controls().check[i].ticked) << i;
+
+  h.queueQuestion(1, 4);
+  h.model.boutonClick(2);
+  EXPECT_EQ(h.controls().bouton[0].back, std::nullopt);  // the tick went with P5
+  h.model.boutonClick(1);
+  EXPECT_EQ(h.controls().numero, "QCM1.C");
+  EXPECT_EQ(h.random.pending(), 0u);
+}
+
+// R.A.Z., or a change of marking, from a marked questionnaire.
+class FullQuestionnaireRestartTest : public FullQuestionnaireTest,
+                                     public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(FullQuestionnaireRestartTest, StartsOverInTrainingModeOnAFreshQuestionWithoutThePaperclipOfTheLastOne) {
+  answerAll(0);
+  h.model.questionClick();
+  ASSERT_TRUE(h.controls().tromboneL);
+
+  h.queueQuestion(3, 7);
+  h.model.menuCommand(GetParam());
+
+  const auto& c = h.controls();
+  EXPECT_EQ(c.numero, "QCM3.7");
+  EXPECT_FALSE(c.tromboneL);
+  EXPECT_FALSE(c.trombone);
+  EXPECT_FALSE(h.box("Six").ticked);
+  EXPECT_EQ(c.lcheck[1], "");
+  EXPECT_TRUE(c.bouton.empty());
+  EXPECT_TRUE(c.menus.at("mnuEvaluation").checked);
+  EXPECT_TRUE(c.menus.at("mnuFRepose").visible);
+  EXPECT_TRUE(c.menus.at("mnuComplet").visible);
+  EXPECT_TRUE(c.question.visible);
+  EXPECT_EQ(c.question.tag, "Evaluation");
+  EXPECT_EQ(c.question.toolTip, "notation de la question");
+  EXPECT_TRUE(c.historiqueVisible);
+  EXPECT_FALSE(c.finalAtBottom);
+  EXPECT_EQ(c.final, "");
+  EXPECT_EQ(c.totalPoints, "");
+  EXPECT_EQ(c.nombreQuestionsPosees, "");
+  EXPECT_EQ(h.random.pending(), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Model, FullQuestionnaireRestartTest,
+                         ::testing::Values("mnuReinitialiser", "mnuConforme"));
 
 }  // namespace
 }  // namespace ventelle

@@ -40,5 +40,24 @@ TEST(ChapterLight, TakesTheColourOfTheChaptersMistakeCount) {
   }
 }
 
+TEST(ChapterLight, GoesWithItsBoxAndComesBackInItsColourWhenTheBoxIsTickedAgain) {
+  ModelHarness h;
+  h.start();
+  h.onlyChapter(3, 1);
+  h.markRun(3, 1, 4, "Zéro");  // orange
+  EXPECT_FALSE(h.controls().feu[1].visible);
+
+  h.model.chapterBoxClick(3);
+  EXPECT_FALSE(h.controls().feu[3].visible);
+
+  h.model.chapterBoxClick(3);
+  EXPECT_TRUE(h.controls().feu[3].visible);
+  EXPECT_EQ(h.controls().feu[3].colour, 45311u);
+
+  h.model.chapterBoxClick(1);
+  EXPECT_TRUE(h.controls().feu[1].visible);
+  EXPECT_EQ(h.controls().feu[1].colour, 65280u);
+}
+
 }  // namespace
 }  // namespace ventelle

@@ -4,6 +4,7 @@
 // draw is planned to bring the question a test asks for, answers in file order.
 #include <algorithm>
 #include <array>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,6 +24,7 @@ namespace ventelle {
 struct BankQuestion {
   std::string name;
   std::vector<std::pair<std::string, int>> answers;  // text, value
+  std::string comment{};                             // none when empty
 };
 using BankChapter = std::vector<BankQuestion>;
 
@@ -37,6 +39,7 @@ inline std::string chapterFileText(const BankChapter& questions) {
   std::string text = "; chapitre d'essai\n";
   for (const auto& q : questions) {
     text += "\n[" + q.name + "]\nQuestion=Texte de la question " + q.name + " ?\n";
+    if (!q.comment.empty()) text += "Cmt=" + q.comment + "\n";
     for (const auto& [answer, value] : q.answers) text += answer + "=" + std::to_string(value) + "\n";
   }
   return text;
@@ -49,7 +52,7 @@ class ModelHarness {
   // Chapter 1: A {Juste 6, Faux -2, Neutre 0}, B {Moitié 3, Autre moitié 3,
   // Erreur -3}, C {Un -1 .. Cinq -5}, S {Six -6, Bon 6}, P5 {Oui 6, Non -6};
   // 2: X, Y, Z {Oui 6, Non -6}; 3: numbered 60; 4, 5, 6: numbered 10, 20, 30;
-  // 7, 8: numbered 1.
+  // 7: 7i {Six 6, Zéro 0}, whose picture is 2004\47i.jpg (none is written); 8: numbered 1.
   ModelHarness() : library(ProgramFolder(folder.path())), model(dialogs, desktop, random, library) {
     const std::vector<std::pair<std::string, int>> yesNo = {{"Oui", 6}, {"Non", -6}};
     bank_[1] = {{"A", {{"Juste", 6}, {"Faux", -2}, {"Neutre", 0}}},
@@ -58,9 +61,13 @@ class ModelHarness {
                 {"S", {{"Six", -6}, {"Bon", 6}}},
                 {"P5", yesNo}};
     bank_[2] = {{"X", yesNo}, {"Y", yesNo}, {"Z", yesNo}};
-    const int sizes[] = {0, 0, 0, 60, 10, 20, 30, 1, 1};
-    for (int k = 3; k <= 8; ++k) bank_[k] = numberedChapter(sizes[k]);
+    for (const auto& [k, count] : {std::pair{3, 60}, {4, 10}, {5, 20}, {6, 30}, {8, 1}})
+      bank_[k] = numberedChapter(count);
+    bank_[7] = {{"7i", {{"Six", 6}, {"Zéro", 0}}}};
   }
+
+  // Gives a question a comment; before start().
+  void setComment(int chapter, int place, const std::string& comment) { bank_[chapter][place - 1].comment = comment; }
 
   // Starts on the default exam with that first question; re-asks off.
   void start(int chapter = 1, int place = 1) {
@@ -71,15 +78,31 @@ class ModelHarness {
     model.start();
     model.menuCommand("mnurepose0");
   }
-  // Leaves only these chapters ticked and starts the test over on that question.
-  void onlyChapters(const std::vector<int>& ticked, int chapter, int place) {
+  // Clicks the chapter boxes so that only these are ticked.
+  void tickOnly(const std::vector<int>& ticked) {
     for (int k = 1; k <= 8; ++k)
       if (controls().partie[k].ticked != (std::count(ticked.begin(), ticked.end(), k) > 0)) model.chapterBoxClick(k);
+  }
+  // Leaves only these chapters ticked and starts the test over on that question.
+  void onlyChapters(const std::vector<int>& ticked, int chapter, int place) {
+    tickOnly(ticked);
     queueQuestion(chapter, place);
     model.menuCommand("mnuReinitialiser");
   }
   void onlyChapter(int k, int place = 1) { onlyChapters({k}, k, place); }
 
+  // Plans the draw of a chapter by its rank among those ticked (the default draw mode).
+  void queueChapter(int chapter) {
+    ASSERT_TRUE(controls().menus.at("mnuTChap").checked) << "draws are planned by chapter priority only";
+    int rank = 0, ticked = 0;
+    for (int k = 1; k <= kChapterBoxes; ++k) {
+      if (!controls().partie[k].ticked) continue;
+      ++ticked;
+      if (k == chapter) rank = ticked;
+    }
+    ASSERT_GT(rank, 0) << "chapter " << chapter << " is not ticked";
+    random.queueDraw(rank, ticked);
+  }
   // Plans the next draw: chapter, place, then answers kept in file order.
   void queueQuestion(int chapter, int place) {
     queueChapter(chapter);
@@ -94,9 +117,14 @@ class ModelHarness {
     queueChapter(chapter);
     random.queueDraw(place, static_cast<int>(bank_[chapter].size()));
   }
-  // A re-ask of a one-name list: no place is drawn.
+  // A re-ask of that name from the chapter's error list: no place is drawn,
+  // and the name's field is drawn when the list holds several.
   void queueReask(int chapter, const std::string& name) {
     queueChapter(chapter);
+    const auto names = errorNames(chapter);
+    const auto found = std::find(names.begin(), names.end(), name);
+    ASSERT_NE(found, names.end()) << name << " is not in the list of chapter " << chapter;
+    if (names.size() > 1) random.queueDraw(static_cast<int>(found - names.begin()) + 1, static_cast<int>(names.size()));
     for (const auto& q : bank_[chapter])
       if (q.name == name) queueAnswerOrder(q);
   }
@@ -130,17 +158,11 @@ class ModelHarness {
   MainWindowModel model;
 
  private:
-  // Draws are planned in the default draw mode, the chapter by its rank among those ticked.
-  void queueChapter(int chapter) {
-    ASSERT_TRUE(controls().menus.at("mnuTChap").checked) << "draws are planned by chapter priority only";
-    int rank = 0, ticked = 0;
-    for (int k = 1; k <= kChapterBoxes; ++k) {
-      if (!controls().partie[k].ticked) continue;
-      ++ticked;
-      if (k == chapter) rank = ticked;
-    }
-    ASSERT_GT(rank, 0) << "chapter " << chapter << " is not ticked";
-    random.queueDraw(rank, ticked);
+  std::vector<std::string> errorNames(int chapter) const {
+    std::vector<std::string> names;
+    std::stringstream list(errorList(chapter));
+    for (std::string name; std::getline(list, name, ',');) names.push_back(name);
+    return names;
   }
   void queueAnswerOrder(const BankQuestion& q) {
     const int n = static_cast<int>(q.answers.size());

@@ -1,0 +1,23 @@
+#include "core/utf8_text.h"
+
+#include <vector>
+
+namespace ventelle {
+namespace {
+
+// Every byte but a continuation byte (10xxxxxx) starts a character.
+bool startsCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; }
+
+}  // namespace
+
+std::string trimCharacters(std::string_view text, std::size_t front, std::size_t back) {
+  std::vector<std::size_t> starts;
+  for (std::size_t i = 0; i < text.size(); ++i)
+    if (startsCharacter(text[i])) starts.push_back(i);
+  if (starts.size() <= front + back) return {};
+  const std::size_t begin = starts[front];
+  const std::size_t end = back == 0 ? text.size() : starts[starts.size() - back];
+  return std::string(text.substr(begin, end - begin));
+}
+
+}  // namespace ventelle

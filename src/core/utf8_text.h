@@ -1,0 +1,13 @@
+#pragma once
+// Counting in characters, not bytes, in the UTF-8 text used inside the program.
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace ventelle {
+
+// The text without its first `front` and last `back` characters; empty when
+// it holds no more than front + back characters.
+std::string trimCharacters(std::string_view text, std::size_t front, std::size_t back);
+
+}  // namespace ventelle
