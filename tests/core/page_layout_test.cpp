@@ -32,6 +32,7 @@ const std::vector<LayoutRow> kRows = {
     {4, false, false, 40, "- certificat d'aptitude -", 4, 10},
     {5, true, false, 60, "- qualification instructeur -", 4, 15},
     {5, false, true, 60, "- certificat d'aptitude -", 4, 15},
+    {5, false, false, 60, "- certificat d'aptitude -", 4, 15},
     {3, true, false, 60, "- qualification instructeur -", 4, 15},
     {3, false, true, 60, "- PPL -", 4, 15},
     {3, false, false, 60, "- PPL -", 4, 15},

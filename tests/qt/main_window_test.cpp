@@ -11,10 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "fakes/recording_desktop.h"
-#include "fakes/recording_dialogs.h"
-#include "fakes/scripted_random.h"
-#include "fakes/temp_folder.h"
+#include "fakes/model_on_folder.h"
 #include "qt/main_window.h"
 #include "ui/expected_menus.h"
 #include "ui/messages.h"
@@ -22,10 +19,9 @@
 namespace ventelle {
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test, public ModelOnFolder {
  protected:
   MainWindowTest() {
-    std::filesystem::copy(VENTELLE_DATA_DIR, folder.path(), std::filesystem::copy_options::recursive);
     model.start();
     window.render();
   }
@@ -45,12 +41,6 @@ class MainWindowTest : public ::testing::Test {
   }
   void click(const char* name) { QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton); }
 
-  TempFolder folder;
-  RecordingDialogs dialogs;
-  RecordingDesktop desktop;
-  ScriptedRandom random{{0.1, 0.7, 0.3, 0.9, 0.5}};
-  ChapterLibrary library{ProgramFolder(folder.path())};
-  MainWindowModel model{dialogs, desktop, random, library};
   MainWindow window{model};
 };
 
@@ -157,10 +147,10 @@ TEST_F(MainWindowTest, ChoosingAnExamFromTheMenuShowsItsTitleChaptersAndOptions)
 }
 
 TEST_F(MainWindowTest, UsersAddedAtStartUpTakeTheirPlaceInTheFileMenu) {
-  folder.write("Marie.ini", "x");
-  MainWindowModel other{dialogs, desktop, random, library};
-  MainWindow otherWindow{other};
-  other.start();
+  ModelOnFolder withUser;
+  withUser.folder.write("Marie.ini", "x");
+  MainWindow otherWindow{withUser.model};
+  withUser.model.start();
   otherWindow.render();
   std::vector<ShownMenu> shown;
   collectMenu(otherWindow.menuBar()->actions(), "", shown);

@@ -1,32 +1,26 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
 #include <set>
 #include <sstream>
 
 #include "core/exam_catalogue.h"
-#include "fakes/recording_desktop.h"
-#include "fakes/recording_dialogs.h"
-#include "fakes/scripted_random.h"
-#include "fakes/temp_folder.h"
+#include "fakes/model_on_folder.h"
 #include "ui/exam_switch.h"
-#include "ui/main_window_model.h"
 #include "ui/messages.h"
 
 namespace ventelle {
 namespace {
 
 // The model on a program folder of its own, started on the default exam.
-class SwitchFixture {
+class SwitchFixture : public ModelOnFolder {
  public:
   // shipped: a copy of the program folder as shipped; otherwise thirty small
   // 2004 modules, module m holding the one question [m].
-  explicit SwitchFixture(bool shipped) {
-    if (shipped) {
-      std::filesystem::copy(VENTELLE_DATA_DIR, folder.path(), std::filesystem::copy_options::recursive);
-    } else {
+  explicit SwitchFixture(bool shipped) : ModelOnFolder(shipped) {
+    if (!shipped)
       for (int m = 1; m <= 30; ++m) folder.writeBytes("2004/" + std::to_string(m) + ".qcm", moduleBytes(m));
-    }
     model.start();
   }
 
@@ -48,13 +42,6 @@ class SwitchFixture {
     model.questionClick();
     ASSERT_EQ(model.controls().nombreQuestionsPosees, "1");
   }
-
-  TempFolder folder;
-  RecordingDialogs dialogs;
-  RecordingDesktop desktop;
-  ScriptedRandom random{{0.1, 0.7, 0.3, 0.9, 0.5}};
-  ChapterLibrary library{ProgramFolder(folder.path())};
-  MainWindowModel model{dialogs, desktop, random, library};
 };
 
 struct OptionItem {

@@ -1,27 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "fakes/recording_desktop.h"
-#include "fakes/recording_dialogs.h"
-#include "fakes/scripted_random.h"
-#include "fakes/temp_folder.h"
+#include "fakes/model_on_folder.h"
 #include "ui/expected_menus.h"
-#include "ui/main_window_model.h"
 #include "ui/model_harness.h"
 
 namespace ventelle {
 namespace {
 
-class MenuFixture {
- public:
-  MenuFixture() { std::filesystem::copy(VENTELLE_DATA_DIR, folder.path(), std::filesystem::copy_options::recursive); }
-
-  TempFolder folder;
-  RecordingDialogs dialogs;
-  RecordingDesktop desktop;
-  ScriptedRandom random{{0.1, 0.7, 0.3, 0.9, 0.5}};
-  ChapterLibrary library{ProgramFolder(folder.path())};
-  MainWindowModel model{dialogs, desktop, random, library};
-};
+using MenuFixture = ModelOnFolder;
 
 TEST(MenuBar, StandsAsDesignedWhenTheWindowIsCreated) {
   MenuFixture f;

@@ -1,20 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "fakes/recording_desktop.h"
-#include "fakes/recording_dialogs.h"
-#include "fakes/scripted_random.h"
-#include "fakes/temp_folder.h"
+#include "fakes/model_on_folder.h"
 #include "ui/installer_cleanup.h"
-#include "ui/main_window_model.h"
 
 namespace ventelle {
 namespace {
 
 // The model on a copy of the shipped program folder with some extra files.
-class StartUpFixture {
+class StartUpFixture : public ModelOnFolder {
  public:
   explicit StartUpFixture(const std::vector<std::string>& extraFiles = {}) {
-    std::filesystem::copy(VENTELLE_DATA_DIR, folder.path(), std::filesystem::copy_options::recursive);
     for (const auto& file : extraFiles) folder.write(file, "x");
   }
   // Captions of the items of a menu, in order.
@@ -25,13 +20,6 @@ class StartUpFixture {
       if (entry.parent == parent) captions.push_back(bar.at(entry.name).caption);
     return captions;
   }
-
-  TempFolder folder;
-  RecordingDialogs dialogs;
-  RecordingDesktop desktop;
-  ScriptedRandom random{{0.1, 0.7, 0.3, 0.9, 0.5}};
-  ChapterLibrary library{ProgramFolder(folder.path())};
-  MainWindowModel model{dialogs, desktop, random, library};
 };
 
 using Captions = std::vector<std::string>;
