@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "qt/find_child.h"
 #include "fakes/model_on_folder.h"
 #include "qt/main_window.h"
 #include "ui/expected_menus.h"
@@ -28,9 +29,7 @@ class MainWindowTest : public ::testing::Test, public ModelOnFolder {
 
   template <typename T>
   T* child(const char* name) {
-    T* widget = window.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
+    return findControl<T>(window, name);
   }
 
   void moveMouseOver(const char* name) {

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "qt/find_child.h"
 #include "fakes/planned_random.h"
 #include "fakes/temp_folder.h"
 
@@ -24,9 +25,7 @@ class SplashWindowTest : public ::testing::Test {
 
   template <typename T>
   T* child(const char* name) {
-    T* widget = window.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
+    return findControl<T>(window, name);
   }
   bool shows(const char* name) { return child<QLabel>(name)->isVisibleTo(&window); }
 
