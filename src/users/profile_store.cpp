@@ -1,0 +1,172 @@
+#include "users/profile_store.h"
+
+#include "core/file_io.h"
+#include "core/record_reader.h"
+#include "core/windows1252.h"
+#include "users/profile_fields.h"
+
+namespace ventelle {
+namespace {
+
+const std::string kDefaultProfile = "parapente.ini";
+const std::string kDefaultSettingsLine =
+    "V 6.1,Classique,7,1,1,1,1,1,1,1,1,0,#TRUE#,0,1,0,0,#TRUE#,#TRUE#,\"\",\"\",\"\",\"\",8";
+
+std::string lowered(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+// Bytes a Windows-1252 file cannot hold: NUL and the five undefined values.
+bool holdsForeignBytes(const std::string& bytes) {
+  for (const char c : bytes) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b == 0 || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D) return true;
+  }
+  return false;
+}
+
+struct Layout {
+  std::size_t historyHeader;  // index of the "[Historique]" line, or lines.size()
+};
+
+Layout layoutOf(const TextLines& lines) {
+  for (std::size_t k = 1; k < lines.size(); ++k)
+    if (trimSpaces(lines[k]) == kHistoryHeader) return {k};
+  return {lines.size()};
+}
+
+// The questionnaire lines: after the header, up to the first empty line.
+TextLines questionnaireOf(const TextLines& lines, Layout layout) {
+  TextLines kept;
+  for (std::size_t k = layout.historyHeader + 1; k < lines.size() && !lines[k].empty(); ++k) kept.push_back(lines[k]);
+  return kept;
+}
+
+TextLines profileLines(const std::string& settingsLine, const ErrorLists& errors, const TextLines& questionnaire) {
+  TextLines lines{settingsLine, ""};
+  appendErrorSections(errors, lines);
+  lines.insert(lines.end(), questionnaire.begin(), questionnaire.end());
+  return lines;
+}
+
+}  // namespace
+
+const TextLines& defaultProfileLines() {
+  static const TextLines kLines = profileLines(kDefaultSettingsLine, ErrorLists{}, {});
+  return kLines;
+}
+
+std::string profileBytes(const TextLines& lines) {
+  std::string text;
+  for (const auto& line : lines) {
+    text += line;
+    text += "\r\n";
+  }
+  return encodeWindows1252(text);
+}
+
+std::filesystem::path ProfileStore::pathOf(const std::string& user) const { return folder_.resolve(user + ".ini"); }
+
+bool ProfileStore::initialise(const std::string& user) const {
+  const auto templateBytes = readFileBytes(folder_.resolve(kProfileTemplate));
+  const std::string bytes = templateBytes ? *templateBytes : profileBytes(defaultProfileLines());
+  return writeFileAtomically(pathOf(user), bytes, Durability::UserData);
+}
+
+std::optional<TextLines> ProfileStore::lines(const std::filesystem::path& path,
+                                             std::vector<std::string>* problems) const {
+  const auto bytes = readFileBytes(path);
+  if (!bytes) return std::nullopt;
+  if (problems && holdsForeignBytes(*bytes)) problems->push_back("le fichier contient des caractères illisibles");
+  return splitLines(decodeWindows1252(*bytes));
+}
+
+bool ProfileStore::rewriteErrors(const std::string& user, const ErrorLists& errors) const {
+  const auto path = pathOf(user);
+  const auto old = lines(path, nullptr);
+  const bool sound = old && !old->empty();
+  const std::string settingsLine = sound ? old->front() : kDefaultSettingsLine;
+  const TextLines questionnaire = sound ? questionnaireOf(*old, layoutOf(*old)) : TextLines{};
+  return writeFileAtomically(path, profileBytes(profileLines(settingsLine, errors, questionnaire)),
+                             Durability::UserData);
+}
+
+bool ProfileStore::save(const std::string& user, const std::string& settingsLine, const ErrorLists& errors,
+                        const TextLines& questionnaire) const {
+  return writeFileAtomically(pathOf(user), profileBytes(profileLines(settingsLine, errors, questionnaire)),
+                             Durability::UserData);
+}
+
+std::optional<ProfileRead> ProfileStore::read(const std::string& user) const {
+  ProfileRead read;
+  const auto text = lines(pathOf(user), &read.problems);
+  if (!text) return std::nullopt;
+  const std::string settingsLine = text->empty() ? std::string() : text->front();
+  read.settings = readSettingsLine(settingsLine);
+  read.sections = readErrorSections(*text);
+  const Layout layout = layoutOf(*text);
+  read.questionnaire = questionnaireOf(*text, layout);
+  if (!read.settings.ignoredFields.empty()) {
+    std::string fields;
+    for (const auto& name : read.settings.ignoredFields) fields += (fields.empty() ? "" : ", ") + name;
+    read.problems.push_back("réglages illisibles, remplacés par leur valeur par défaut : " + fields);
+  }
+  read.problems.insert(read.problems.end(), read.sections.problems.begin(), read.sections.problems.end());
+  if (layout.historyHeader == text->size()) read.problems.push_back("la section [Historique] est absente");
+  return read;
+}
+
+std::optional<std::string> ProfileStore::errorList(const std::string& user, int exam, int chapter) const {
+  const auto text = lines(pathOf(user), nullptr);
+  if (!text) return std::nullopt;
+  if (chapter < 1 || chapter > storedChapters(exam)) return std::string();
+  return readErrorSections(*text).errors.list({exam, chapter});
+}
+
+bool ProfileStore::keepCopy(const std::string& user) const {
+  const auto path = pathOf(user);
+  const auto bytes = readFileBytes(path);
+  if (!bytes) return false;
+  auto copy = path;
+  copy += ".bak";
+  return writeFileAtomically(copy, *bytes, Durability::UserData);
+}
+
+bool ProfileStore::remove(const std::string& user) const {
+  std::error_code error;
+  std::filesystem::remove(pathOf(user), error);
+  return !error;
+}
+
+void ProfileStore::purgeOtherFormats(const std::function<void(const std::string&)>& tell) const {
+  auto setAside = [](const std::filesystem::path& path) {
+    auto copy = path;
+    copy += ".bak";
+    std::error_code error;
+    std::filesystem::rename(path, copy, error);
+    if (error) std::filesystem::remove(path, error);
+  };
+  auto formatOf = [this](const std::filesystem::path& path) {
+    const auto text = lines(path, nullptr);
+    return text && !text->empty() ? firstProfileField(text->front()) : std::string();
+  };
+  for (const auto& file : folder_.listFiles("", ".ini")) {
+    const auto path = folder_.root() / file;
+    if (formatOf(path) == kProfileFormatTag) continue;
+    const bool defaultUser = lowered(file) == kDefaultProfile;
+    if (!defaultUser) tell(file);
+    if (defaultUser) {
+      std::error_code error;
+      std::filesystem::remove(path, error);
+    } else {
+      setAside(path);
+    }
+  }
+  const auto templatePath = folder_.resolve(kProfileTemplate);
+  std::error_code error;
+  if (std::filesystem::exists(templatePath, error) && formatOf(templatePath) != kProfileFormatTag)
+    setAside(templatePath);
+}
+
+}  // namespace ventelle

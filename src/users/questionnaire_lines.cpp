@@ -1,0 +1,64 @@
+#include "users/questionnaire_lines.h"
+
+#include <vector>
+
+#include "users/profile_fields.h"
+
+namespace ventelle {
+namespace {
+
+constexpr int kHighestChapter = 9;
+
+std::optional<std::vector<int>> numbers(std::string_view line, std::size_t count) {
+  const auto fields = splitProfileFields(line);
+  if (fields.size() < count) return std::nullopt;
+  std::vector<int> values;
+  for (std::size_t k = 0; k < count; ++k) {
+    const auto value = wholeNumber(fields[k]);
+    if (!value) return std::nullopt;
+    values.push_back(*value);
+  }
+  return values;
+}
+
+std::optional<SavedQuestion> placeOf(const std::vector<int>& values) {
+  if (values[0] < 0 || values[0] > kHighestChapter || values[1] < 0) return std::nullopt;
+  SavedQuestion question;
+  question.chapter = values[0];
+  question.index = values[1];
+  return question;
+}
+
+}  // namespace
+
+std::string writeTrainingLine(const SavedQuestion& q) {
+  return std::to_string(q.chapter) + "," + std::to_string(q.index);
+}
+
+std::string writeFullQuestionnaireLine(const SavedQuestion& q) {
+  std::string line = writeTrainingLine(q);
+  for (int k = 1; k <= kMaxAnswers; ++k) line += "," + std::to_string(q.ordre[k]) + "," + std::to_string(q.coche[k]);
+  return line;
+}
+
+std::optional<SavedQuestion> readTrainingLine(std::string_view line) {
+  const auto values = numbers(line, 2);
+  return values ? placeOf(*values) : std::nullopt;
+}
+
+std::optional<SavedQuestion> readFullQuestionnaireLine(std::string_view line) {
+  const auto values = numbers(line, 2 + 2 * kMaxAnswers);
+  if (!values) return std::nullopt;
+  auto question = placeOf(*values);
+  if (!question) return std::nullopt;
+  for (int k = 1; k <= kMaxAnswers; ++k) {
+    const int ordre = (*values)[2 * k];
+    const int coche = (*values)[2 * k + 1];
+    if (ordre < 0 || ordre > kMaxAnswers || coche < 0 || coche > 1) return std::nullopt;
+    question->ordre[k] = ordre;
+    question->coche[k] = coche;
+  }
+  return question;
+}
+
+}  // namespace ventelle
