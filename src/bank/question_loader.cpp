@@ -75,6 +75,20 @@ Question readQuestion(const ChapterIndex& chapter, int chapterNumber, int place,
   return q;
 }
 
+namespace {
+
+void placeAnswers(Question& q) {
+  const int n = q.answerCount;
+  const auto texts = q.answerTexts;
+  const auto values = q.answerValues;
+  for (int i = 1; i <= n; ++i) {
+    q.answerTexts[i] = texts[q.answerOrder[i]];
+    q.answerValues[i] = std::nearbyint(values[q.answerOrder[i]]);
+  }
+}
+
+}  // namespace
+
 void shuffleAnswers(Question& q, RandomSource& random) {
   const int n = q.answerCount;
   for (int i = 1; i <= n; ++i) {
@@ -87,12 +101,20 @@ void shuffleAnswers(Question& q, RandomSource& random) {
     }
     q.answerOrder[i] = r;
   }
-  const auto texts = q.answerTexts;
-  const auto values = q.answerValues;
-  for (int i = 1; i <= n; ++i) {
-    q.answerTexts[i] = texts[q.answerOrder[i]];
-    q.answerValues[i] = std::nearbyint(values[q.answerOrder[i]]);
+  placeAnswers(q);
+}
+
+bool applyAnswerOrder(Question& q, const std::array<int, kMaxAnswers + 1>& order) {
+  std::array<bool, kMaxAnswers + 1> seen{};
+  for (int i = 1; i <= kMaxAnswers; ++i) {
+    const bool used = i <= q.answerCount;
+    if (!used && order[i] != 0) return false;
+    if (used && (order[i] < 1 || order[i] > q.answerCount || seen[order[i]])) return false;
+    if (used) seen[order[i]] = true;
   }
+  q.answerOrder = order;
+  placeAnswers(q);
+  return true;
 }
 
 }  // namespace ventelle

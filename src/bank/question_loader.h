@@ -23,4 +23,9 @@ double leadingNumber(const std::string& text);
 // Shows the answers in a random order; values become whole numbers (halves to even).
 void shuffleAnswers(Question& question, RandomSource& random);
 
+// Shows the answers in an order saved before (order[i]: the file place shown
+// at place i); false, the question untouched, when the order is not one of
+// its answers' orders.
+bool applyAnswerOrder(Question& question, const std::array<int, kMaxAnswers + 1>& order);
+
 }  // namespace ventelle

@@ -63,6 +63,18 @@ std::optional<Route> routeOf(int number) {
   return std::nullopt;
 }
 
+// With the lower levels included the hang-glider confirmed brevet shows the
+// eight chapters of the pilot brevet; its own six chapters stand behind
+// chapters 1, 2, 4, 6, 7 and 8. A mistake on chapter 3 or 5, which have no
+// confirmed counterpart, is kept with the pilot brevet's chapter, so that it
+// is neither lost nor written outside the confirmed brevet's six lines.
+ListKey confirmedHangGliderList(int shownChapter) {
+  static constexpr std::array<int, 9> kOwnChapter = {0, 1, 2, 0, 3, 0, 4, 5, 6};
+  if (shownChapter < 1 || shownChapter > 8) return {11, shownChapter};
+  const int own = kOwnChapter[static_cast<std::size_t>(shownChapter)];
+  return own != 0 ? ListKey{11, own} : ListKey{10, shownChapter};
+}
+
 }  // namespace
 
 ListKey mistakeList(int examIndex, int chapter, bool includeLowerLevels, const std::string& questionName) {
@@ -74,7 +86,9 @@ ListKey mistakeList(int examIndex, int chapter, bool includeLowerLevels, const s
   const bool paraglider = examIndex == 7 || examIndex == 8;
   const int exam = paraglider ? route->paragliderExam : route->hangGliderExam;
   const int destination = paraglider ? route->paragliderChapter : route->hangGliderChapter;
-  return {exam, destination == kCurrent ? chapter : destination};
+  if (destination != kCurrent) return {exam, destination};
+  if (exam == 11) return confirmedHangGliderList(chapter);
+  return {exam, chapter};
 }
 
 }  // namespace ventelle

@@ -41,6 +41,9 @@ struct QuizState {
   int currentButton = 0;
   bool tickGuard = false;
   bool redrawRequested = false;
+  // While a profile is applied, the commands it replays leave the draw for
+  // the end: only the question the user will see is drawn.
+  bool drawsDeferred = false;
   bool antiDuplicateOff = false;
   int repeatCounter = 0;
   bool errorRecorded = false;

@@ -5,6 +5,7 @@
 #include "ui/history.h"
 #include "ui/marking_flow.h"
 #include "ui/messages.h"
+#include "ui/profile_commands.h"
 #include "ui/question_display.h"
 #include "ui/question_draw.h"
 
@@ -154,6 +155,7 @@ void evaluateWholeQuestionnaire(WindowContext& ctx) {
   showScore(ctx);
   ctx.controls.final =
       fullQuestionnaireVerdict(quiz.options, ctx.instructorCaption(), quiz.totalPoints, quiz.maxPoints);
+  writeMistakes(ctx);
   refreshChapterLights(ctx);
 }
 

@@ -6,6 +6,7 @@
 #include "ui/links.h"
 #include "ui/messages.h"
 #include "ui/options_menu.h"
+#include "ui/profile_commands.h"
 #include "ui/question_flow.h"
 #include "ui/startup.h"
 #include "ui/wing_hover.h"
@@ -79,6 +80,12 @@ bool MainWindowModel::menuCommand(const std::string& name) {
     chooseDrawMode(ctx_, name == "mnuTChap");
   } else if (name.rfind("mnurepose", 0) == 0) {
     chooseReaskPeriod(ctx_, std::stoi(name.substr(9)));
+  } else if (name == "mnuEnregistrer") {
+    saveProfile(ctx_);
+  } else if (name == "mnuReprendre") {
+    loadProfile(ctx_);
+  } else if (name.starts_with("mnuUtilisateur") && ctx_.controls.menus.contains(name)) {
+    chooseUser(ctx_, ctx_.controls.menus.at(name).caption);
   } else if (const auto address = linkAddress(name)) {
     openLink(ctx_, *address);
   } else if (const auto file = textFileOf(name)) {

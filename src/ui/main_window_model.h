@@ -26,6 +26,8 @@ class MainWindowModel {
   int examIndex() const { return ctx_.examIndex; }
   const std::string& bankPrefix() const { return ctx_.bankPrefix; }
   int reaskPeriod() const { return ctx_.reaskPeriod; }
+  const std::string& activeUserName() const { return ctx_.activeUserName; }
+  const std::string& skinName() const { return ctx_.skinName; }
   // DetermineMiseEnPage: size, printed titles and grid of a questionnaire.
   PageLayout pageLayout() const;
 

@@ -4,6 +4,7 @@
 #include "quiz/verdict.h"
 #include "ui/history.h"
 #include "ui/messages.h"
+#include "ui/profile_commands.h"
 
 namespace ventelle {
 namespace {
@@ -81,6 +82,7 @@ void markTrainingQuestion(WindowContext& ctx) {
     ctx.controls.question.visible = false;
   }
   recordHistory(ctx);
+  writeMistakes(ctx);
   refreshChapterLights(ctx);
 }
 

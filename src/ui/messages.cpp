@@ -31,4 +31,12 @@ std::string unwritableChapters(const std::vector<std::string>& paths) {
                     "n'ont pas pu être écrits (dossier protégé ou disque plein) : ces chapitres ne pourront pas être interrogés.");
 }
 
+std::string damagedProfile(const std::string& file, const std::vector<std::string>& problems, bool copyKept) {
+  std::string text = "Le fichier utilisateur \"" + file +
+                     "\" est endommagé. Ce qui n'a pas pu être lu a pris sa valeur par défaut :\n";
+  for (const auto& problem : problems) text += "- " + problem + "\n";
+  if (copyKept) text += "Le fichier d'origine est gardé sous le nom \"" + file + ".bak\".";
+  return text;
+}
+
 }  // namespace ventelle::messages

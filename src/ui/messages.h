@@ -59,4 +59,22 @@ inline std::string browserFailed(const std::string& address) {
   return "Aucun navigateur n'a pu être lancé pour ouvrir l'adresse " + address + ".";
 }
 
+inline const std::string kOldFormatTitle = "ATTENTION: Changement de format des fichiers \"Utilisateurs\"";
+inline std::string oldFormatProfile(const std::string& file) {
+  return "Le fichier utilisateur \"" + file + "\" va être supprimé. Vous devrez \n"
+         "éventuellement le recréer avec le menu \"Gestion des Utilisateur\"";
+}
+inline const std::string kEvaluatedQuestionnaire = "Vous ne pouvez pas enregistrer un QCM évalué !";
+inline const std::string kDamagedProfileTitle = "Fichier utilisateur endommagé";
+// What could not be read, one item per line, and where the original is kept.
+std::string damagedProfile(const std::string& file, const std::vector<std::string>& problems, bool copyKept);
+inline std::string missingProfile(const std::string& file) {
+  return "Le fichier utilisateur \"" + file + "\" est introuvable : un profil neuf a été créé.";
+}
+inline std::string unwritableProfile(const std::string& file) {
+  return "Le fichier utilisateur \"" + file +
+         "\" n'a pas pu être écrit (dossier protégé en écriture ou disque plein). "
+         "Le fichier précédent est resté intact.";
+}
+
 }  // namespace ventelle::messages

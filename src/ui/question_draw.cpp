@@ -7,6 +7,7 @@
 #include "bank/chapter_draw.h"
 #include "core/record_reader.h"
 #include "ui/messages.h"
+#include "ui/profile_commands.h"
 #include "ui/question_display.h"
 
 namespace ventelle {
@@ -58,7 +59,7 @@ bool reaskFromErrorList(WindowContext& ctx) {
   auto& quiz = ctx.quiz;
   if (ctx.reaskPeriod == 0 || quiz.repeatCounter != ctx.reaskPeriod) return false;
   const int chapter = quiz.question.chapter;
-  const std::string& list = ctx.errors.list({ctx.examIndex, chapter});
+  const std::string list = reaskList(ctx, chapter);
   const int n = countFields(list);
   if (n == 0) {
     --quiz.repeatCounter;  // tried again after the next marked question
@@ -114,6 +115,10 @@ TickedTally tallyTicked(WindowContext& ctx, const AskedSet& asked) {
 
 void drawQuestion(WindowContext& ctx) {
   auto& quiz = ctx.quiz;
+  if (quiz.drawsDeferred) {
+    quiz.redrawRequested = true;
+    return;
+  }
   resetAnswerBoxes(ctx);
   hidePaperclips(ctx);
   const AskedSet asked = askedPairs(ctx);

@@ -1,7 +1,7 @@
 #include "ui/startup.h"
 
-#include "ui/exam_switch.h"
 #include "ui/installer_cleanup.h"
+#include "ui/profile_commands.h"
 
 namespace ventelle {
 namespace {
@@ -53,10 +53,13 @@ void listUsers(WindowContext& ctx) {
 
 void startUp(WindowContext& ctx, const std::optional<std::filesystem::path>& installerFolder) {
   if (installerFolder) removeInstallerLeftovers(*installerFolder);
+  purgeOtherFormats(ctx);
   listSkins(ctx);
   listUsers(ctx);
+  ctx.skinName = "classique";
   ctx.activeUserName = kDefaultUser;
-  switchExam(ctx, kDefaultExam);
+  initialiseUser(ctx, kDefaultUser);
+  loadProfile(ctx);
 }
 
 }  // namespace ventelle

@@ -18,6 +18,7 @@ namespace ventelle {
 
 // The user of "parapente.ini", shown as "Utilisateur par défaut".
 inline const std::string kDefaultUser = "parapente";
+inline const std::string kDefaultUserCaption = "Utilisateur par défaut";
 
 struct WindowContext {
   WindowContext(Dialogs& d, Desktop& t, RandomSource& r, ChapterLibrary& l)
@@ -36,6 +37,8 @@ struct WindowContext {
   std::string bankPrefix;
   int reaskPeriod = 8;  // P: one question in P is a re-ask; 0 never
   std::string activeUserName = kDefaultUser;
+  std::string skinName = "classique";
+  bool profileWriteFailing = false;  // the last write of the profile failed; the user has been told
   bool gameOpen = false;  // a goose game is on the board
   char hoverState = 0;    // 'N' while the wing shows its crossed-out picture, 'Y' once it is back
 

@@ -18,6 +18,7 @@
 #include "fakes/recording_dialogs.h"
 #include "fakes/temp_folder.h"
 #include "ui/main_window_model.h"
+#include "users/profile_store.h"
 
 namespace ventelle {
 
@@ -69,14 +70,17 @@ class ModelHarness {
   // Gives a question a comment; before start().
   void setComment(int chapter, int place, const std::string& comment) { bank_[chapter][place - 1].comment = comment; }
 
-  // Starts on the default exam with that first question; re-asks off.
+  // Starts on the default exam with that first question; lower levels and
+  // re-asks off.
   void start(int chapter = 1, int place = 1) {
     for (int k = 1; k <= 8; ++k)
       folder.write("2004/" + std::to_string(modulesOf(kExam)[k - 1]) + ".qcm", chapterFileText(bank_[k]));
+    TextLines profile = defaultProfileLines();
+    profile.front() = "V 6.1,Classique,7,1,1,1,1,1,1,1,1,0,#FALSE#,0,1,0,0,#TRUE#,#TRUE#,,,,,0";
+    folder.writeBytes("parapente.cfg", profileBytes(profile));
     random.queueDraw(chapter, 8);  // every chapter is ticked
     queuePlace(chapter, place);
     model.start();
-    model.menuCommand("mnurepose0");
   }
   // Clicks the chapter boxes so that only these are ticked.
   void tickOnly(const std::vector<int>& ticked) {

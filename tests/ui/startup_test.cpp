@@ -10,7 +10,7 @@ namespace {
 class StartUpFixture : public ModelOnFolder {
  public:
   explicit StartUpFixture(const std::vector<std::string>& extraFiles = {}) {
-    for (const auto& file : extraFiles) folder.write(file, "x");
+    for (const auto& file : extraFiles) folder.write(file, "V 6.1\n");
   }
   // Captions of the items of a menu, in order.
   std::vector<std::string> itemsOf(const std::string& parent) const {

@@ -1,0 +1,296 @@
+#include "ui/profile_commands.h"
+
+#include "bank/question_loader.h"
+#include "ui/exam_switch.h"
+#include "ui/full_questionnaire.h"
+#include "ui/history.h"
+#include "ui/messages.h"
+#include "ui/options_menu.h"
+#include "ui/question_display.h"
+#include "ui/question_flow.h"
+#include "users/profile_fields.h"
+#include "users/profile_store.h"
+#include "users/questionnaire_lines.h"
+
+namespace ventelle {
+namespace {
+
+ProfileStore store(const WindowContext& ctx) { return ProfileStore(ctx.library.folder()); }
+
+std::string fileNameOf(const WindowContext& ctx, const std::string& user) {
+  return store(ctx).pathOf(user).filename().string();
+}
+
+void tellUnwritable(WindowContext& ctx, const std::string& user) {
+  ctx.dialogs.message(MessageIcon::Exclamation, messages::kWriteFailedTitle,
+                      messages::unwritableProfile(fileNameOf(ctx, user)));
+}
+
+Settings currentSettings(const WindowContext& ctx) {
+  const auto& menus = ctx.controls.menus;
+  const auto& options = ctx.quiz.options;
+  const auto& c = ctx.controls;
+  Settings s;
+  s.skinName = ctx.skinName;
+  s.examIndex = ctx.examIndex;
+  for (int k = 1; k <= kChapterBoxes; ++k) s.partie[k] = c.partie[k].ticked;
+  s.includeLowerLevels = ctx.includesLowerLevels();
+  s.stopMode = static_cast<int>(options.stopMode);
+  s.examConformMarking = options.examConformMarking ? 1 : 0;
+  s.instructorTest = options.instructorTest ? 1 : 0;
+  s.confirmedTest = options.confirmedTest ? 1 : 0;
+  s.chapterPriority = menus.at("mnuTChap").checked;
+  s.training = ctx.trainingMode();
+  s.questionsAsked = c.nombreQuestionsPosees;
+  s.totalPoints = c.totalPoints;
+  s.maxPoints = c.nombrePointsMax;
+  s.moyenne = c.moyenne;
+  s.reaskPeriod = ctx.reaskPeriod;
+  return s;
+}
+
+TextLines questionnaireLines(const WindowContext& ctx) {
+  const auto& quiz = ctx.quiz;
+  const int n = std::min<int>(leadingValue(ctx.controls.nombreQuestionsPosees),
+                              static_cast<int>(quiz.askedQuestions.size()));
+  TextLines lines;
+  for (int i = 1; i <= n; ++i) {
+    const AskedQuestion& asked = quiz.askedQuestions[i - 1];
+    SavedQuestion saved{asked.chapter, asked.index};
+    if (ctx.trainingMode()) {
+      lines.push_back(writeTrainingLine(saved));
+      continue;
+    }
+    const QuestionRecord& record = quiz.questionRecords[i - 1];
+    saved.ordre = record.ordre;
+    saved.coche = record.coche;
+    lines.push_back(writeFullQuestionnaireLine(saved));
+  }
+  return lines;
+}
+
+// The stop entries are restored through their own commands: from the start
+// mode the two toggles end on the saved one.
+void restoreStopMode(WindowContext& ctx, int saved) {
+  static constexpr int kStartMode[] = {0, -1, 2, 1};  // indexed by saved + 1
+  const int start = kStartMode[saved + 1];
+  auto& menus = ctx.controls.menus;
+  menus.at("mnuCompletRE1").checked = start == 0 || start == 1;
+  menus.at("mnuCompletRE2").checked = start == 0 || start == 2;
+  toggleStopEntry(ctx, 1);
+  toggleStopEntry(ctx, 2);
+}
+
+void setOption(WindowContext& ctx, const std::string& item, bool& option, int value) {
+  option = value == 1;
+  ctx.controls.menus.at(item).checked = value == 1;
+}
+
+// The most chapter boxes the exam shows with these settings: a box beyond
+// them is never ticked, or a chapter the exam does not have would be drawn.
+int boxesOnShow(const WindowContext& ctx, const Settings& s) {
+  if (s.includeLowerLevels && ctx.examIndex == 11) return 8;
+  return ctx.chapterCount();
+}
+
+void applySettings(WindowContext& ctx, const Settings& s) {
+  auto& c = ctx.controls;
+  auto& options = ctx.quiz.options;
+  switchExam(ctx, s.examIndex);
+  const int boxes = boxesOnShow(ctx, s);
+  for (int k = 1; k <= kChapterBoxes; ++k) {
+    c.partie[k].ticked = s.partie[k] && k <= boxes;
+    c.feu[k].visible = c.partie[k].ticked;
+  }
+  c.erreursVisible = false;
+  if (s.includeLowerLevels) toggleLowerLevels(ctx);
+  restoreStopMode(ctx, s.stopMode);
+  options.examConformMarking = s.examConformMarking == 1;
+  c.menus.at("mnuConforme").checked = s.examConformMarking == 1;
+  setOption(ctx, "mnuQBi", options.instructorTest, s.instructorTest);
+  setOption(ctx, "mnuConfirme", options.confirmedTest, s.confirmedTest);
+  chooseDrawMode(ctx, s.chapterPriority);
+  c.menus.at("mnuEvaluation").checked = !s.training;
+  toggleEvaluationMode(ctx);
+  c.nombreQuestionsPosees = s.questionsAsked;
+  c.totalPoints = s.totalPoints;
+  c.nombrePointsMax = s.maxPoints;
+  c.moyenne = s.moyenne;
+  ctx.quiz.questionsAsked = leadingValue(s.questionsAsked);
+  ctx.quiz.totalPoints = leadingValue(s.totalPoints);
+  ctx.quiz.maxPoints = leadingValue(s.maxPoints);
+  chooseReaskPeriod(ctx, s.reaskPeriod);
+  ctx.skinName = s.skinName;
+}
+
+bool questionStillThere(WindowContext& ctx, const SavedQuestion& saved) {
+  const ChapterIndex* index = ctx.library.chapter(ctx.chapterPath(saved.chapter));
+  return index && saved.index >= 1 && saved.index <= index->questionCount();
+}
+
+std::string lostQuestion(int i) {
+  return "la question n°" + std::to_string(i) + " du questionnaire enregistré n'a pas été retrouvée dans les questions";
+}
+
+// Reads a saved question again from its chapter file, in its saved order.
+bool restoreRecord(WindowContext& ctx, int i, const SavedQuestion& saved) {
+  if (!questionStillThere(ctx, saved)) return false;
+  const ChapterIndex* index = ctx.library.chapter(ctx.chapterPath(saved.chapter));
+  Question q = readQuestion(*index, saved.chapter, saved.index, ctx.bankPrefix);
+  if (!applyAnswerOrder(q, saved.ordre)) return false;
+  ctx.quiz.askedQuestions[i - 1] = {saved.chapter, saved.index};
+  QuestionRecord& record = ctx.quiz.questionRecords[i - 1];
+  record.texte = q.text;
+  record.nom = q.name;
+  record.cmt = q.comment;
+  record.nbRep = q.answerCount;
+  record.ordre = saved.ordre;
+  record.coche = saved.coche;
+  for (int k = 1; k <= q.answerCount; ++k) {
+    record.rep[k] = q.answerTexts[k];
+    record.pts[k] = static_cast<int>(q.answerValues[k]);
+  }
+  return true;
+}
+
+void restoreFullQuestionnaire(WindowContext& ctx, const TextLines& lines, int n,
+                              std::vector<std::string>& problems) {
+  auto& quiz = ctx.quiz;
+  const int slots = static_cast<int>(ctx.controls.bouton.size());
+  quiz.askedQuestions.assign(slots, AskedQuestion{});
+  quiz.questionRecords.assign(slots, QuestionRecord{});
+  quiz.currentButton = 0;
+  for (auto& button : ctx.controls.bouton) button.back.reset();
+  for (int i = 1; i <= std::min(n, slots); ++i) {
+    const auto saved = i <= static_cast<int>(lines.size()) ? readFullQuestionnaireLine(lines[i - 1]) : std::nullopt;
+    if (saved && saved->chapter == 0) continue;
+    if (!saved || !restoreRecord(ctx, i, *saved)) {
+      problems.push_back(lostQuestion(i));
+      continue;
+    }
+    const QuestionRecord& record = quiz.questionRecords[i - 1];
+    for (int k = 1; k <= record.nbRep; ++k)
+      if (record.coche[k] == 1) ctx.controls.bouton[i - 1].back = colours::kGreen;
+  }
+  if (slots > 0) boutonClick(ctx, 1);
+}
+
+void restoreTrainingQuestionnaire(WindowContext& ctx, const TextLines& lines, int n,
+                                  std::vector<std::string>& problems) {
+  auto& quiz = ctx.quiz;
+  quiz.askedQuestions.clear();
+  for (int i = 1; i <= n && i <= static_cast<int>(lines.size()); ++i) {
+    const auto saved = readTrainingLine(lines[i - 1]);
+    if (!saved || !questionStillThere(ctx, *saved)) {
+      problems.push_back(lostQuestion(i));
+      continue;
+    }
+    quiz.askedQuestions.push_back({saved->chapter, saved->index});
+    const std::string name = questionLabel(ctx, saved->chapter, saved->index, "");
+    ctx.controls.historique.push_back(std::to_string(saved->chapter) + "." + name);
+  }
+  if (quiz.askedQuestions.empty()) quiz.askedQuestions.emplace_back();
+  quiz.questionRecords.resize(quiz.askedQuestions.size());
+  ctx.controls.historiqueSelected = static_cast<int>(ctx.controls.historique.size()) - 1;
+  quiz.redrawRequested = true;
+  questionClick(ctx);
+}
+
+// The profile to load, made afresh when it has gone.
+std::optional<ProfileRead> readOrRemake(WindowContext& ctx) {
+  const ProfileStore profiles = store(ctx);
+  if (auto read = profiles.read(ctx.activeUserName)) return read;
+  if (!profiles.initialise(ctx.activeUserName)) {
+    tellUnwritable(ctx, ctx.activeUserName);
+    return std::nullopt;
+  }
+  ctx.dialogs.message(MessageIcon::Information, messages::kWarningTitle,
+                      messages::missingProfile(fileNameOf(ctx, ctx.activeUserName)));
+  return profiles.read(ctx.activeUserName);
+}
+
+void tellDamage(WindowContext& ctx, const std::vector<std::string>& problems) {
+  if (problems.empty()) return;
+  const bool copyKept = store(ctx).keepCopy(ctx.activeUserName);
+  ctx.dialogs.message(MessageIcon::Exclamation, messages::kDamagedProfileTitle,
+                      messages::damagedProfile(fileNameOf(ctx, ctx.activeUserName), problems, copyKept));
+}
+
+// The user an entry of the "&Fichier" menu stands for.
+std::string userNameOfCaption(const std::string& caption) {
+  if (caption == kDefaultUserCaption) return kDefaultUser;
+  std::string name;
+  for (std::size_t k = 0; k < caption.size(); ++k) {
+    if (caption[k] == '&' && k + 1 < caption.size() && caption[k + 1] == '&') ++k;
+    name += caption[k];
+  }
+  return name;
+}
+
+}  // namespace
+
+void purgeOtherFormats(WindowContext& ctx) {
+  store(ctx).purgeOtherFormats([&ctx](const std::string& file) {
+    ctx.dialogs.message(MessageIcon::Stop, messages::kOldFormatTitle, messages::oldFormatProfile(file));
+  });
+}
+
+bool initialiseUser(WindowContext& ctx, const std::string& user) {
+  if (store(ctx).initialise(user)) return true;
+  tellUnwritable(ctx, user);
+  return false;
+}
+
+void writeMistakes(WindowContext& ctx) {
+  const bool written = store(ctx).rewriteErrors(ctx.activeUserName, ctx.errors);
+  // Told once, not after every question, until a write succeeds again.
+  if (!written && !ctx.profileWriteFailing) tellUnwritable(ctx, ctx.activeUserName);
+  ctx.profileWriteFailing = !written;
+}
+
+std::string reaskList(WindowContext& ctx, int chapter) {
+  const auto list = store(ctx).errorList(ctx.activeUserName, ctx.examIndex, chapter);
+  return list ? *list : ctx.errors.list({ctx.examIndex, chapter});
+}
+
+void saveProfile(WindowContext& ctx) {
+  if (!ctx.controls.question.visible) {
+    ctx.dialogs.message(MessageIcon::Exclamation, messages::kWarningTitle, messages::kEvaluatedQuestionnaire);
+    return;
+  }
+  ctx.controls.erreursVisible = false;
+  if (!store(ctx).save(ctx.activeUserName, writeSettingsLine(currentSettings(ctx)), ctx.errors,
+                       questionnaireLines(ctx)))
+    tellUnwritable(ctx, ctx.activeUserName);
+}
+
+void chooseUser(WindowContext& ctx, const std::string& menuCaption) {
+  ctx.activeUserName = userNameOfCaption(menuCaption);
+  loadProfile(ctx);
+}
+
+void loadProfile(WindowContext& ctx) {
+  auto& c = ctx.controls;
+  c.erreursVisible = false;
+  c.final.clear();
+  c.labelQuestionVisible = true;
+  c.question.visible = true;
+  ctx.quiz.redrawRequested = true;
+  const auto read = readOrRemake(ctx);
+  const ProfileRead profile = read ? *read : ProfileRead{};
+  std::vector<std::string> problems = profile.problems;
+  ctx.quiz.drawsDeferred = true;
+  applySettings(ctx, profile.settings.settings);
+  ctx.quiz.drawsDeferred = false;
+  ctx.errors = profile.sections.errors;
+  refreshChapterLights(ctx);
+  const int n = std::max(0, leadingValue(c.nombreQuestionsPosees));
+  if (ctx.trainingMode()) {
+    restoreTrainingQuestionnaire(ctx, profile.questionnaire, n, problems);
+  } else {
+    restoreFullQuestionnaire(ctx, profile.questionnaire, n, problems);
+  }
+  tellDamage(ctx, problems);
+}
+
+}  // namespace ventelle

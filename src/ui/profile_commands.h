@@ -1,0 +1,32 @@
+#pragma once
+// The active user's profile as the main window uses it: created, loaded,
+// saved, and its error lists rewritten after every marking.
+#include <string>
+
+#include "ui/window_context.h"
+
+namespace ventelle {
+
+// At start-up: profiles of another format are set aside, each user told.
+void purgeOtherFormats(WindowContext& ctx);
+
+// Initialise_Utilisateur for that user; tells the user when it cannot be written.
+bool initialiseUser(WindowContext& ctx, const std::string& user);
+
+// enregistrefautes: the error lists into the active user's profile.
+void writeMistakes(WindowContext& ctx);
+
+// The chapter's error list of the current exam, as the profile holds it.
+std::string reaskList(WindowContext& ctx, int chapter);
+
+// "&Enregistrer": settings, score, errors and questionnaire into the profile.
+void saveProfile(WindowContext& ctx);
+
+// "&Reprendre": the active user's profile onto the window.
+void loadProfile(WindowContext& ctx);
+
+// A user's entry of the "&Fichier" menu: that user becomes active and their
+// profile is loaded.
+void chooseUser(WindowContext& ctx, const std::string& menuCaption);
+
+}  // namespace ventelle
