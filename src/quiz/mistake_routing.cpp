@@ -63,16 +63,21 @@ std::optional<Route> routeOf(int number) {
   return std::nullopt;
 }
 
-// With the lower levels included the hang-glider confirmed brevet shows the
-// eight chapters of the pilot brevet; its own six chapters stand behind
-// chapters 1, 2, 4, 6, 7 and 8. A mistake on chapter 3 or 5, which have no
-// confirmed counterpart, is kept with the pilot brevet's chapter, so that it
-// is neither lost nor written outside the confirmed brevet's six lines.
-ListKey confirmedHangGliderList(int shownChapter) {
-  static constexpr std::array<int, 9> kOwnChapter = {0, 1, 2, 0, 3, 0, 4, 5, 6};
-  if (shownChapter < 1 || shownChapter > 8) return {11, shownChapter};
-  const int own = kOwnChapter[static_cast<std::size_t>(shownChapter)];
-  return own != 0 ? ListKey{11, own} : ListKey{10, shownChapter};
+// With the lower levels included a brevet shows the eight chapters of the
+// pilot brevet. The initial brevets' seven chapters stand behind shown
+// chapters 1 to 5, 7 and 8, the hang-glider confirmed brevet's six behind 1,
+// 2, 4, 6, 7 and 8 (0: none). A mistake is kept under the brevet's own chapter;
+// one on a shown chapter without a counterpart goes to the pilot brevet's
+// chapter, so that it is neither lost nor written outside the brevet's lines.
+ListKey ownChapterList(int exam, int shownChapter) {
+  static constexpr std::array<int, 9> kInitial = {0, 1, 2, 3, 4, 5, 0, 6, 7};
+  static constexpr std::array<int, 9> kHangGliderConfirmed = {0, 1, 2, 0, 3, 0, 4, 5, 6};
+  const bool initial = exam == 6 || exam == 9;
+  if ((!initial && exam != 11) || shownChapter < 1 || shownChapter > 8) return {exam, shownChapter};
+  const auto& own = initial ? kInitial : kHangGliderConfirmed;
+  const int chapter = own[static_cast<std::size_t>(shownChapter)];
+  const int pilot = exam == 6 ? 7 : 10;
+  return chapter != 0 ? ListKey{exam, chapter} : ListKey{pilot, shownChapter};
 }
 
 }  // namespace
@@ -87,8 +92,7 @@ ListKey mistakeList(int examIndex, int chapter, bool includeLowerLevels, const s
   const int exam = paraglider ? route->paragliderExam : route->hangGliderExam;
   const int destination = paraglider ? route->paragliderChapter : route->hangGliderChapter;
   if (destination != kCurrent) return {exam, destination};
-  if (exam == 11) return confirmedHangGliderList(chapter);
-  return {exam, chapter};
+  return ownChapterList(exam, chapter);
 }
 
 }  // namespace ventelle

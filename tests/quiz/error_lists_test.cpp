@@ -59,6 +59,11 @@ TEST(MistakeList, GoesToTheBrevetOfTheQuestionNumber) {
            {7, 1, true, "46", {8, 1}}, {7, 1, true, "47", {6, 1}}, {10, 1, true, "359", {11, 4}},
            {10, 1, true, "360", {9, 6}}, {10, 1, true, "374", {9, 6}}, {10, 1, true, "375", {10, 1}},
            {7, 1, true, "583", {11, 6}},
+           // a shown chapter stands for the lower brevet's own chapter, or
+           // for the pilot brevet's when the lower one has none behind it
+           {7, 7, true, "20", {6, 6}}, {7, 8, true, "20", {6, 7}}, {7, 6, true, "20", {7, 6}},
+           {10, 8, true, "50", {9, 7}}, {11, 7, true, "40", {11, 5}}, {11, 8, true, "110", {11, 6}},
+           {11, 4, true, "40", {11, 3}}, {11, 3, true, "40", {10, 3}}, {11, 5, true, "110", {10, 5}},
            // stays with the current exam and chapter
            {7, 3, false, "20", {7, 3}}, {7, 3, true, "P12", {7, 3}}, {7, 3, true, "999", {7, 3}},
            {7, 3, true, "584", {7, 3}}, {7, 3, true, "0", {7, 3}}, {7, 3, true, "", {7, 3}},

@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+
+#include "core/file_io.h"
+#include "core/text_file.h"
+#include "ui/model_harness.h"
+
+namespace ventelle {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// The default user's profile, line by line.
+Lines profileLines(const ModelHarness& h) { return readTextFile(h.folder.path() / "parapente.ini").value(); }
+
+// The lines after "[Historique]".
+Lines questionnaireLines(const ModelHarness& h) {
+  const Lines lines = profileLines(h);
+  const auto header = std::find(lines.begin(), lines.end(), "[Historique]");
+  EXPECT_NE(header, lines.end());
+  return Lines(header + 1, lines.end());
+}
+
+std::string lineOf(const Lines& lines, const std::string& start) {
+  for (const auto& line : lines)
+    if (line.starts_with(start)) return line;
+  return "<absent>";
+}
+
+TEST(SavedQuestionnaire, SavingBeforeAnyQuestionWritesTheSettingsAndNoQuestionnaire) {
+  ModelHarness h;
+  h.start();
+  h.model.menuCommand("mnuEnregistrer");
+  const Lines lines = profileLines(h);
+  EXPECT_EQ(lines.front(),
+            "\"V 6.1\",\"Classique\",7,1,1,1,1,1,1,1,1,0,#FALSE#,0,1,0,0,#TRUE#,#TRUE#,\"\",\"\",\"\",\"\",0");
+  EXPECT_EQ(lines.back(), "[Historique]");
+  EXPECT_EQ(lines.size(), 2u + 11u * 2 + 76u + 1u);  // settings and blank, headers and blanks, chapters, history
+}
+
+TEST(SavedQuestionnaire, TrainingModeSavesPairsAndResumesWithHistoryScoreAndANewQuestion) {
+  ModelHarness h;
+  h.start(1, 1);
+  h.mark({"Juste"});  // A
+  h.next(2, 1);
+  h.mark({"Non"});  // X, wrong
+  h.next(2, 2);
+  h.mark({"Oui"});  // Y
+  const WindowControls saved = h.controls();
+  h.model.menuCommand("mnuEnregistrer");
+  EXPECT_EQ(questionnaireLines(h), (Lines{"1,1", "2,1", "2,2"}));
+  EXPECT_EQ(profileLines(h).front(), "\"V 6.1\",\"Classique\",7,1,1,1,1,1,1,1,1,0,#FALSE#,0,1,0,0,#TRUE#,#TRUE#,\"3\",\"" +
+                                         saved.totalPoints + "\",\"18\",\"" + saved.moyenne + "\",0");
+
+  // The user goes on, then takes the saved questionnaire up again.
+  h.next(3, 5);
+  h.mark({"Six"});
+  h.queueQuestion(4, 2);
+  h.model.menuCommand("mnuReprendre");
+
+  const auto& c = h.controls();
+  EXPECT_EQ(c.historique, (Lines{"1.A", "2.X", "2.Y"}));
+  EXPECT_EQ(c.nombreQuestionsPosees, "3");
+  EXPECT_EQ(c.totalPoints, saved.totalPoints);
+  EXPECT_EQ(c.nombrePointsMax, "18");
+  EXPECT_EQ(c.moyenne, saved.moyenne);
+  EXPECT_EQ(c.numero, "QCM4.2");
+  EXPECT_EQ(c.question.caption, "Evaluation");
+  EXPECT_EQ(h.model.errorLists().list({7, 2}), "X");
+  EXPECT_EQ(h.random.pending(), 0u);
+
+  // The score goes on from where it stood.
+  h.mark({"Six"});
+  EXPECT_EQ(c.nombreQuestionsPosees, "4");
+  EXPECT_EQ(c.totalPoints, std::to_string(std::stoi(saved.totalPoints) + 6));
+  EXPECT_EQ(c.historique.size(), 4u);
+}
+
+TEST(SavedQuestionnaire, AMarkingRewritesOnlyTheChapterLines) {
+  ModelHarness h;
+  h.start(2, 1);
+  h.mark({"Oui"});
+  h.model.menuCommand("mnuEnregistrer");
+  const Lines before = profileLines(h);
+  h.next(2, 2);
+  h.mark({"Non"});  // Y, wrong
+  const Lines after = profileLines(h);
+  ASSERT_EQ(after.size(), before.size());
+  for (std::size_t k = 0; k < before.size(); ++k)
+    if (before[k] != after[k]) EXPECT_EQ(after[k], "Chapitre2=Y") << "line " << k + 1;
+  EXPECT_EQ(lineOf(after, "Chapitre2=Y"), "Chapitre2=Y");
+  EXPECT_EQ(questionnaireLines(h), Lines{"2,1"});
+}
+
+TEST(SavedQuestionnaire, ScoreLabelsLeftEmptyRestoreNoQuestionnaire) {
+  ModelHarness h;
+  h.start();
+  TextLines lines = profileLines(h);
+  lines.insert(lines.end(), {"1,1", "1,2"});
+  h.folder.writeBytes("parapente.ini", profileBytes(lines));
+  h.queueQuestion(2, 3);
+  h.model.menuCommand("mnuReprendre");
+  EXPECT_TRUE(h.controls().historique.empty());
+  EXPECT_EQ(h.controls().numero, "QCM2.Z");
+  EXPECT_TRUE(h.dialogs.shown.empty());
+}
+
+// Exam 7 in full-questionnaire mode on chapter 3 (60 numbered questions
+// "Six" 6, "Zéro" 0), three buttons answered.
+class SavedFullQuestionnaire : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    h.start();
+    h.onlyChapter(3, 1);
+    h.queueQuestion(3, 1);  // the reset's draw
+    h.queueQuestion(3, 1);  // button 1
+    h.model.menuCommand("mnuEvaluation");
+    answer(1, "Six");
+    answer(2, "");
+    answer(3, "Zéro");
+  }
+  void answer(int k, const std::string& caption) {
+    if (h.model.quiz().questionRecords[k - 1].nbRep == 0) h.queueQuestion(3, k);
+    h.model.boutonClick(k);
+    if (!caption.empty()) h.tick(caption);
+  }
+  ModelHarness h;
+};
+
+TEST_F(SavedFullQuestionnaire, SavesTwelveFieldLinesForEveryButton) {
+  h.model.menuCommand("mnuEnregistrer");
+  const Lines lines = questionnaireLines(h);
+  ASSERT_EQ(lines.size(), 60u);
+  EXPECT_EQ(lines[0], "3,1,1,1,2,0,0,0,0,0,0,0");
+  EXPECT_EQ(lines[1], "3,2,1,0,2,0,0,0,0,0,0,0");
+  EXPECT_EQ(lines[2], "3,3,1,0,2,1,0,0,0,0,0,0");
+  EXPECT_EQ(lines[59], "0,0,0,0,0,0,0,0,0,0,0,0");
+  EXPECT_TRUE(profileLines(h).front().find(",#FALSE#,\"60\",\"\",\"\",\"\",0") != std::string::npos);
+}
+
+TEST_F(SavedFullQuestionnaire, ResumesInTheSavedAnswerOrderWithTicksAndGreenButtons) {
+  h.model.menuCommand("mnuEnregistrer");
+  // Question 1 was shown "Zéro" first, with "Six" ticked.
+  TextLines lines = profileLines(h);
+  const auto first = std::find(lines.begin(), lines.end(), "3,1,1,1,2,0,0,0,0,0,0,0");
+  ASSERT_NE(first, lines.end());
+  *first = "3,1,2,0,1,1,0,0,0,0,0,0";
+  h.folder.writeBytes("parapente.ini", profileBytes(lines));
+  h.model.menuCommand("mnuEvaluation");  // elsewhere meanwhile
+  h.model.menuCommand("mnuReprendre");
+
+  const auto& c = h.controls();
+  ASSERT_EQ(c.bouton.size(), 60u);
+  EXPECT_EQ(c.numero, "QCM3.1");
+  EXPECT_EQ(c.check[1].caption, "Zéro");
+  EXPECT_FALSE(c.check[1].ticked);
+  EXPECT_EQ(c.check[2].caption, "Six");
+  EXPECT_TRUE(c.check[2].ticked);
+  EXPECT_EQ(c.bouton[0].back, 0xFF0000u);  // the question shown
+  EXPECT_EQ(c.bouton[1].back, std::nullopt);
+  EXPECT_EQ(c.bouton[2].back, 65280u);
+  EXPECT_EQ(c.bouton[3].back, std::nullopt);
+  EXPECT_EQ(c.nombreQuestionsPosees, "60");
+  EXPECT_FALSE(c.menus.at("mnuEvaluation").checked);
+  EXPECT_TRUE(h.dialogs.shown.empty());
+
+  // Leaving question 1 keeps its restored tick; question 3 comes back as saved.
+  h.model.boutonClick(3);
+  EXPECT_EQ(c.bouton[0].back, 65280u);
+  EXPECT_EQ(c.check[1].caption, "Six");
+  EXPECT_TRUE(c.check[2].ticked);
+  EXPECT_EQ(h.random.pending(), 0u);
+}
+
+TEST_F(SavedFullQuestionnaire, AMarkedQuestionnaireCannotBeSaved) {
+  for (int k = 4; k <= 60; ++k) answer(k, "Six");
+  answer(2, "Six");
+  h.model.questionClick();
+  ASSERT_FALSE(h.controls().question.visible);
+  const auto before = readFileBytes(h.folder.path() / "parapente.ini");
+  h.dialogs.shown.clear();
+  h.model.menuCommand("mnuEnregistrer");
+  ASSERT_EQ(h.dialogs.shown.size(), 1u);
+  EXPECT_EQ(h.dialogs.shown[0].icon, MessageIcon::Exclamation);
+  EXPECT_EQ(h.dialogs.shown[0].title, "Attention !");
+  EXPECT_EQ(h.dialogs.shown[0].text, "Vous ne pouvez pas enregistrer un QCM évalué !");
+  EXPECT_EQ(readFileBytes(h.folder.path() / "parapente.ini"), before);
+}
+
+TEST(Reask, TakesTheListFromTheProfile) {
+  ModelHarness h;
+  h.start(2, 1);
+  h.model.menuCommand("mnurepose1");
+  h.mark({"Non"});  // X, wrong: re-asked at the next draw
+  ASSERT_EQ(lineOf(profileLines(h), "Chapitre2=X"), "Chapitre2=X");
+  // The list in the file is what counts, even edited by hand.
+  TextLines lines = profileLines(h);
+  *std::find(lines.begin(), lines.end(), "Chapitre2=X") = "Chapitre2=Z";
+  h.folder.writeBytes("parapente.ini", profileBytes(lines));
+  h.tickOnly({2});
+  h.queueChapter(2);
+  h.random.queueDraw(1, 2);  // Z's answers in file order
+  h.random.queueDraw(2, 2);
+  h.model.questionClick();
+  EXPECT_EQ(h.controls().numero, "QCM2.Z");
+  EXPECT_TRUE(h.controls().line1);
+}
+
+}  // namespace
+}  // namespace ventelle
