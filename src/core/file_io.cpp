@@ -3,8 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <fstream>
-#include <iterator>
+#include <cerrno>
 
 namespace ventelle {
 namespace {
@@ -42,16 +41,19 @@ void syncFolder(const std::filesystem::path& folder) {
 std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
   std::error_code error;
   if (std::filesystem::is_directory(path, error)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
   std::string bytes;
-  try {
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  } catch (const std::ios_base::failure&) {  // a folder opens, then fails to read
-    return std::nullopt;
+  char buffer[1 << 16];
+  while (true) {
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) {
+      ::close(fd);
+      return got == 0 ? std::optional<std::string>(std::move(bytes)) : std::nullopt;
+    }
+    bytes.append(buffer, static_cast<std::size_t>(got));
   }
-  if (in.bad()) return std::nullopt;
-  return bytes;
 }
 
 bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes, Durability durability) {

@@ -49,14 +49,27 @@ long nextCodePoint(std::string_view s, std::size_t& pos) {
   return cp;
 }
 
+// The length of the run of ASCII bytes from pos: they read the same in both
+// encodings and are copied whole.
+std::size_t asciiRun(std::string_view s, std::size_t pos) {
+  std::size_t end = pos;
+  while (end < s.size() && static_cast<unsigned char>(s[end]) < 0x80) ++end;
+  return end - pos;
+}
+
 }  // namespace
 
 std::string decodeWindows1252(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 8);
-  for (const char c : bytes) {
-    const auto b = static_cast<unsigned char>(c);
-    appendUtf8(out, (b >= 0x80 && b < 0xA0) ? kHighControls[b - 0x80] : b);
+  std::size_t pos = 0;
+  while (pos < bytes.size()) {
+    const std::size_t run = asciiRun(bytes, pos);
+    out.append(bytes, pos, run);
+    pos += run;
+    if (pos == bytes.size()) break;
+    const auto b = static_cast<unsigned char>(bytes[pos++]);
+    appendUtf8(out, b < 0xA0 ? kHighControls[b - 0x80] : b);
   }
   return out;
 }
@@ -66,6 +79,10 @@ std::string encodeWindows1252(std::string_view utf8) {
   out.reserve(utf8.size());
   std::size_t pos = 0;
   while (pos < utf8.size()) {
+    const std::size_t run = asciiRun(utf8, pos);
+    out.append(utf8, pos, run);
+    pos += run;
+    if (pos == utf8.size()) break;
     const long cp = nextCodePoint(utf8, pos);
     out += static_cast<char>(cp < 0 ? '?' : byteFor(static_cast<char32_t>(cp)));
   }

@@ -50,6 +50,38 @@ TextLines profileLines(const std::string& settingsLine, const ErrorLists& errors
   return lines;
 }
 
+// The bytes of a whole profile, built in one buffer: a profile with long
+// error lists is rewritten after every marking.
+std::string profileBytes(const std::string& settingsLine, const ErrorLists& errors, const TextLines& questionnaire) {
+  std::size_t size = settingsLine.size() + 64;
+  for (const auto& section : errorSections())
+    for (int k = 1; k <= section.chapters; ++k) size += errors.list({section.exam, k}).size() + 16;
+  for (const auto& line : questionnaire) size += line.size() + 2;
+  std::string text;
+  text.reserve(size + 256);
+  text += settingsLine;
+  text += "\r\n\r\n";
+  for (const auto& section : errorSections()) {
+    text += section.header;
+    text += "\r\n";
+    for (int k = 1; k <= section.chapters; ++k) {
+      text += "Chapitre";
+      text += std::to_string(k);
+      text += '=';
+      text += errors.list({section.exam, k});
+      text += "\r\n";
+    }
+    text += "\r\n";
+  }
+  text += kHistoryHeader;
+  text += "\r\n";
+  for (const auto& line : questionnaire) {
+    text += line;
+    text += "\r\n";
+  }
+  return encodeWindows1252(text);
+}
+
 }  // namespace
 
 const TextLines& defaultProfileLines() {
@@ -59,6 +91,9 @@ const TextLines& defaultProfileLines() {
 
 std::string profileBytes(const TextLines& lines) {
   std::string text;
+  std::size_t size = 0;
+  for (const auto& line : lines) size += line.size() + 2;
+  text.reserve(size);
   for (const auto& line : lines) {
     text += line;
     text += "\r\n";
@@ -71,7 +106,7 @@ std::filesystem::path ProfileStore::pathOf(const std::string& user) const { retu
 bool ProfileStore::initialise(const std::string& user) const {
   const auto templateBytes = readFileBytes(folder_.resolve(kProfileTemplate));
   const std::string bytes = templateBytes ? *templateBytes : profileBytes(defaultProfileLines());
-  return writeFileAtomically(pathOf(user), bytes, Durability::UserData);
+  return writeFileAtomically(pathOf(user), bytes, durability_);
 }
 
 std::optional<TextLines> ProfileStore::lines(const std::filesystem::path& path,
@@ -88,14 +123,12 @@ bool ProfileStore::rewriteErrors(const std::string& user, const ErrorLists& erro
   const bool sound = old && !old->empty();
   const std::string settingsLine = sound ? old->front() : kDefaultSettingsLine;
   const TextLines questionnaire = sound ? questionnaireOf(*old, layoutOf(*old)) : TextLines{};
-  return writeFileAtomically(path, profileBytes(profileLines(settingsLine, errors, questionnaire)),
-                             Durability::UserData);
+  return writeFileAtomically(path, profileBytes(settingsLine, errors, questionnaire), durability_);
 }
 
 bool ProfileStore::save(const std::string& user, const std::string& settingsLine, const ErrorLists& errors,
                         const TextLines& questionnaire) const {
-  return writeFileAtomically(pathOf(user), profileBytes(profileLines(settingsLine, errors, questionnaire)),
-                             Durability::UserData);
+  return writeFileAtomically(pathOf(user), profileBytes(settingsLine, errors, questionnaire), durability_);
 }
 
 std::optional<ProfileRead> ProfileStore::read(const std::string& user) const {
@@ -130,7 +163,7 @@ bool ProfileStore::keepCopy(const std::string& user) const {
   if (!bytes) return false;
   auto copy = path;
   copy += ".bak";
-  return writeFileAtomically(copy, *bytes, Durability::UserData);
+  return writeFileAtomically(copy, *bytes, durability_);
 }
 
 bool ProfileStore::remove(const std::string& user) const {

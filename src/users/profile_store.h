@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/file_io.h"
 #include "core/program_folder.h"
 #include "core/text_file.h"
 #include "quiz/error_lists.h"
@@ -35,7 +36,9 @@ struct ProfileRead {
 
 class ProfileStore {
  public:
-  explicit ProfileStore(const ProgramFolder& folder) : folder_(folder) {}
+  // Durability: whether a write waits for the disk (always, but for measuring).
+  explicit ProfileStore(const ProgramFolder& folder, Durability durability = Durability::UserData)
+      : folder_(folder), durability_(durability) {}
 
   // Initialise_Utilisateur: the template's bytes, or the built-in content.
   bool initialise(const std::string& user) const;
@@ -73,6 +76,7 @@ class ProfileStore {
  private:
   std::optional<TextLines> lines(const std::filesystem::path& path, std::vector<std::string>* problems) const;
   const ProgramFolder& folder_;
+  Durability durability_;
 };
 
 }  // namespace ventelle
