@@ -17,6 +17,7 @@
 #include "core/fatal_error.h"
 #include "qt/colours.h"
 #include "qt/tick_row.h"
+#include "qt/user_window.h"
 #include "ui/menu_bar.h"
 #include "ui/messages.h"
 
@@ -164,6 +165,9 @@ void MainWindow::addMenuItem(const MenuEntry& entry, const MenuItem& item, QActi
     const std::string name = entry.name;
     if (name == "mnuQuitter") {
       connect(action, &QAction::triggered, qApp, &QApplication::quit, Qt::QueuedConnection);
+    } else if (name == "mnuGestionU") {
+      connect(action, &QAction::triggered, this,
+              [this] { openUserWindow(model_, this, [this](const std::function<void()>& event) { act(event); }); });
     } else if (!action->isSeparator()) {
       connect(action, &QAction::triggered, this, [this, name] { act([this, name] { model_.menuCommand(name); }); });
     }

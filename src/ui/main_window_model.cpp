@@ -9,6 +9,8 @@
 #include "ui/profile_commands.h"
 #include "ui/question_flow.h"
 #include "ui/startup.h"
+#include "ui/user_menu.h"
+#include "users/user_files.h"
 #include "ui/wing_hover.h"
 
 namespace ventelle {
@@ -20,6 +22,27 @@ MainWindowModel::MainWindowModel(Dialogs& dialogs, Desktop& desktop, RandomSourc
 
 void MainWindowModel::start(const std::optional<std::filesystem::path>& installerFolder) {
   startUp(ctx_, installerFolder);
+}
+
+void MainWindowModel::loadUser(const std::string& userName) {
+  ctx_.activeUserName = userName;
+  loadProfile(ctx_);
+}
+
+bool MainWindowModel::initialiseUser(const std::string& userName) { return ventelle::initialiseUser(ctx_, userName); }
+
+std::vector<std::string> MainWindowModel::profileFileNames() const {
+  return listProfileFiles(ctx_.library.folder());
+}
+
+bool MainWindowModel::deleteProfile(const std::string& userName) {
+  return deleteProfileFile(ctx_.library.folder(), userName);
+}
+
+void MainWindowModel::addUserMenuItem(const std::string& userName) { addUserItem(ctx_.controls.menus, userName); }
+
+void MainWindowModel::removeUserMenuItems(const std::string& userName) {
+  removeUserItems(ctx_.controls.menus, userName);
 }
 
 PageLayout MainWindowModel::pageLayout() const { return determinePageLayout(ctx_); }
@@ -84,8 +107,8 @@ bool MainWindowModel::menuCommand(const std::string& name) {
     saveProfile(ctx_);
   } else if (name == "mnuReprendre") {
     loadProfile(ctx_);
-  } else if (name.starts_with("mnuUtilisateur") && ctx_.controls.menus.contains(name)) {
-    chooseUser(ctx_, ctx_.controls.menus.at(name).caption);
+  } else if (const auto user = userOfItem(ctx_.controls.menus, name)) {
+    loadUser(*user);
   } else if (const auto address = linkAddress(name)) {
     openLink(ctx_, *address);
   } else if (const auto file = textFileOf(name)) {

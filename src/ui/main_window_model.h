@@ -7,11 +7,12 @@
 #include <string>
 
 #include "core/page_layout.h"
+#include "ui/user_management.h"
 #include "ui/window_context.h"
 
 namespace ventelle {
 
-class MainWindowModel {
+class MainWindowModel : public UserHost {
  public:
   MainWindowModel(Dialogs& dialogs, Desktop& desktop, RandomSource& random, ChapterLibrary& library);
 
@@ -26,7 +27,7 @@ class MainWindowModel {
   int examIndex() const { return ctx_.examIndex; }
   const std::string& bankPrefix() const { return ctx_.bankPrefix; }
   int reaskPeriod() const { return ctx_.reaskPeriod; }
-  const std::string& activeUserName() const { return ctx_.activeUserName; }
+  std::string activeUserName() const override { return ctx_.activeUserName; }
   const std::string& skinName() const { return ctx_.skinName; }
   // DetermineMiseEnPage: size, printed titles and grid of a questionnaire.
   PageLayout pageLayout() const;
@@ -49,6 +50,14 @@ class MainWindowModel {
   // A command of the menu item with that control name; false when the
   // model has no such command.
   bool menuCommand(const std::string& name);
+
+  // What the user-management window asks of the main window.
+  void loadUser(const std::string& userName) override;
+  bool initialiseUser(const std::string& userName) override;
+  std::vector<std::string> profileFileNames() const override;
+  bool deleteProfile(const std::string& userName) override;
+  void addUserMenuItem(const std::string& userName) override;
+  void removeUserMenuItems(const std::string& userName) override;
 
  private:
   bool examCommand(const std::string& name);

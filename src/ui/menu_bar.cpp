@@ -128,6 +128,11 @@ void MenuBar::insertAfter(const std::string& sibling, const std::string& name, M
   items_[name] = std::move(item);
 }
 
+void MenuBar::remove(const std::string& name) {
+  if (items_.erase(name) == 0) return;
+  std::erase_if(order_, [&](const MenuEntry& e) { return e.name == name; });
+}
+
 bool MenuBar::hasChildren(const std::string& name) const {
   return std::any_of(order_.begin(), order_.end(), [&](const MenuEntry& e) { return e.parent == name; });
 }

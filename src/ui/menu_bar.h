@@ -28,6 +28,8 @@ class MenuBar {
   // Puts a new item right after an existing one, under the same parent; does
   // nothing when the sibling is unknown or the name taken.
   void insertAfter(const std::string& sibling, const std::string& name, MenuItem item);
+  // Takes an item out of the bar; does nothing when the name is unknown.
+  void remove(const std::string& name);
 
   MenuItem& at(const std::string& name) { return items_.at(name); }
   const MenuItem& at(const std::string& name) const { return items_.at(name); }

@@ -216,17 +216,6 @@ void tellDamage(WindowContext& ctx, const std::vector<std::string>& problems) {
                       messages::damagedProfile(fileNameOf(ctx, ctx.activeUserName), problems, copyKept));
 }
 
-// The user an entry of the "&Fichier" menu stands for.
-std::string userNameOfCaption(const std::string& caption) {
-  if (caption == kDefaultUserCaption) return kDefaultUser;
-  std::string name;
-  for (std::size_t k = 0; k < caption.size(); ++k) {
-    if (caption[k] == '&' && k + 1 < caption.size() && caption[k + 1] == '&') ++k;
-    name += caption[k];
-  }
-  return name;
-}
-
 }  // namespace
 
 void purgeOtherFormats(WindowContext& ctx) {
@@ -262,11 +251,6 @@ void saveProfile(WindowContext& ctx) {
   if (!store(ctx).save(ctx.activeUserName, writeSettingsLine(currentSettings(ctx)), ctx.errors,
                        questionnaireLines(ctx)))
     tellUnwritable(ctx, ctx.activeUserName);
-}
-
-void chooseUser(WindowContext& ctx, const std::string& menuCaption) {
-  ctx.activeUserName = userNameOfCaption(menuCaption);
-  loadProfile(ctx);
 }
 
 void loadProfile(WindowContext& ctx) {

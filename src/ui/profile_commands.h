@@ -25,8 +25,4 @@ void saveProfile(WindowContext& ctx);
 // "&Reprendre": the active user's profile onto the window.
 void loadProfile(WindowContext& ctx);
 
-// A user's entry of the "&Fichier" menu: that user becomes active and their
-// profile is loaded.
-void chooseUser(WindowContext& ctx, const std::string& menuCaption);
-
 }  // namespace ventelle

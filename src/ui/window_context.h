@@ -13,12 +13,9 @@
 #include "ui/dialogs.h"
 #include "ui/skin_colours.h"
 #include "ui/window_controls.h"
+#include "users/user_names.h"
 
 namespace ventelle {
-
-// The user of "parapente.ini", shown as "Utilisateur par défaut".
-inline const std::string kDefaultUser = "parapente";
-inline const std::string kDefaultUserCaption = "Utilisateur par défaut";
 
 struct WindowContext {
   WindowContext(Dialogs& d, Desktop& t, RandomSource& r, ChapterLibrary& l)
