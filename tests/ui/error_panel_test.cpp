@@ -188,21 +188,5 @@ TEST(ErrorPanelExams, EachExamNamesItselfAndListsTheChapterOfTheMistake) {
   }
 }
 
-TEST(ErrorPanelExams, TheConfirmedBrevetsWithTheLowerLevelsSaySo) {
-  for (const auto& [item, title, lastChapter] :
-       {std::tuple{"mnuPConfirme", "QCM Parapente 2004 - Brevet de Pilote Confirmé - QCMs B. Initial & Pilote inclus",
-                   "Pilotage Parapente"},
-        {"mnuDConfirme", "QCM Delta 2004 - Brevet de Pilote Confirmé - QCMs B. Initial & Pilote inclus",
-         "Pilotage Delta"}}) {
-    ModelOnFolder f;
-    f.model.start();
-    f.model.menuCommand(item);
-    f.model.menuCommand("mnuInclure");
-    f.model.chapterBoxHelp(8);
-    EXPECT_EQ(f.model.controls().erreursCaption,
-              std::string(title) + ": Erreurs sur le chapitre \"" + lastChapter + "\"");
-  }
-}
-
 }  // namespace
 }  // namespace ventelle
