@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QMouseEvent>
@@ -12,7 +14,9 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "core/fatal_error.h"
 #include "qt/colours.h"
@@ -84,6 +88,7 @@ MainWindow::MainWindow(MainWindowModel& model) : model_(model) {
   buildAnswers(central);
   buildScore(central);
   buildChapters(central);
+  buildErrorPanel(central);
   for (QWidget* widget : {central, static_cast<QWidget*>(answers_), static_cast<QWidget*>(chapters_),
                           static_cast<QWidget*>(labelQuestion_), static_cast<QWidget*>(wing_)})
     watchMouse(widget);
@@ -96,6 +101,13 @@ void MainWindow::watchMouse(QWidget* widget) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (const int k = chapterBoxOf(watched))
+    return chapterBoxEvent(k, event) || QMainWindow::eventFilter(watched, event);
+  // Only a real move hides the panel: it may open under a resting pointer.
+  if (erreurs_ && (watched == erreurs_ || watched == afficheErreurs_->viewport())) {
+    if (event->type() == QEvent::MouseMove && model_.mouseOverErrorPanel()) renderErrorPanel();
+    return false;
+  }
   const bool moved = event->type() == QEvent::MouseMove || event->type() == QEvent::Enter;
   if (!moved) return QMainWindow::eventFilter(watched, event);
   const bool overWing = watched == wing_;
@@ -104,6 +116,20 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   // the window behind it and bring the normal picture straight back.
   const bool buttonHeld = event->type() == QEvent::MouseMove && static_cast<QMouseEvent*>(event)->buttons() != Qt::NoButton;
   return overWing && !buttonHeld;
+}
+
+int MainWindow::chapterBoxOf(const QObject* widget) const {
+  for (int k = 1; k <= kChapterBoxes; ++k)
+    if (parties_[k] && widget == parties_[k]->box()) return k;
+  return 0;
+}
+
+// The focus selects the box's chapter; F1 opens or closes its error panel.
+bool MainWindow::chapterBoxEvent(int k, QEvent* event) {
+  if (event->type() == QEvent::FocusIn) model_.chapterBoxFocus(k);
+  if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1) return false;
+  act([this, k] { model_.chapterBoxHelp(k); });
+  return true;
 }
 
 void MainWindow::centreOnScreen() {
@@ -281,7 +307,39 @@ void MainWindow::buildChapters(QWidget* central) {
     connect(box, &TickRow::toggledByUser, this, [this, k] { act([this, k] { model_.chapterBoxClick(k); }); });
     parties_[k] = box;
     feux_[k] = makeLabel(chapters_, QStringLiteral("Feu%1").arg(k), {6 + column * 146 + 127, 30 + row * 37, 11, 11});
+    box->box()->installEventFilter(this);
   }
+}
+
+// Over the question text, down to the answers: the chapter boxes that open
+// and close it stay in view.
+void MainWindow::buildErrorPanel(QWidget* central) {
+  auto* frame = new QFrame(central);
+  frame->setObjectName(QStringLiteral("Erreurs"));
+  frame->setGeometry(10, kQuestionTop - 4, 457, 142);
+  frame->setFrameShape(QFrame::Box);
+  frame->setStyleSheet(QStringLiteral("QFrame#Erreurs { background-color: #fff8dc; border: 1px solid #806020; }"));
+  auto* layout = new QVBoxLayout(frame);
+  layout->setContentsMargins(8, 6, 8, 8);
+  layout->setSpacing(6);
+  erreursCaption_ = new QLabel(frame);
+  erreursCaption_->setObjectName(QStringLiteral("ErreursCaption"));
+  erreursCaption_->setWordWrap(true);
+  erreursCaption_->setTextFormat(Qt::PlainText);
+  erreursCaption_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  QFont bold = erreursCaption_->font();
+  bold.setBold(true);
+  erreursCaption_->setFont(bold);
+  afficheErreurs_ = new QPlainTextEdit(frame);
+  afficheErreurs_->setObjectName(QStringLiteral("affiche_erreurs"));
+  afficheErreurs_->setReadOnly(true);
+  afficheErreurs_->setFocusPolicy(Qt::NoFocus);  // F1 again on the chapter box closes the panel
+  layout->addWidget(erreursCaption_);
+  layout->addWidget(afficheErreurs_, 1);
+  erreurs_ = frame;
+  watchMouse(erreurs_);
+  watchMouse(afficheErreurs_->viewport());
+  erreurs_->hide();
 }
 
 void MainWindow::render() {
@@ -296,6 +354,7 @@ void MainWindow::render() {
   renderChapters();
   renderButtons();
   renderMenus();
+  renderErrorPanel();
 }
 
 void MainWindow::renderQuestionArea() {
@@ -369,13 +428,23 @@ void MainWindow::renderChapters() {
     const TickBox& box = c.partie[k];
     parties_[k]->setVisible(box.visible);
     parties_[k]->setStyleSheet(colourStyle(box.back, box.text));
-    parties_[k]->label()->setText(q(box.caption));
+    parties_[k]->label()->setText(q(shownCaption(box.caption)));
     const QSignalBlocker blocker(parties_[k]->box());
     parties_[k]->box()->setChecked(box.ticked);
     feux_[k]->setVisible(c.feu[k].visible && box.visible);
     feux_[k]->setStyleSheet(QStringLiteral("background-color: %1; border-radius: 5px; border: 1px solid #404040;")
                                 .arg(toQColor(c.feu[k].colour).name()));
   }
+}
+
+void MainWindow::renderErrorPanel() {
+  const WindowControls& c = model_.controls();
+  erreurs_->setVisible(c.erreursVisible);
+  if (!c.erreursVisible) return;
+  erreursCaption_->setText(q(c.erreursCaption));
+  // A zero-width space after each comma lets long lists wrap between names.
+  afficheErreurs_->setPlainText(q(c.afficheErreurs).replace(QLatin1Char(','), QStringLiteral(",\u200B")));
+  erreurs_->raise();
 }
 
 void MainWindow::renderButtons() {

@@ -10,6 +10,7 @@ class QAction;
 class QCheckBox;
 class QLabel;
 class QListWidget;
+class QPlainTextEdit;
 class QPushButton;
 class QGroupBox;
 class QMenu;
@@ -38,6 +39,10 @@ class MainWindow : public QMainWindow {
   void buildAnswers(QWidget* central);
   void buildScore(QWidget* central);
   void buildChapters(QWidget* central);
+  void buildErrorPanel(QWidget* central);
+  // The chapter box (1..9) that is this widget, or 0.
+  int chapterBoxOf(const QObject* widget) const;
+  bool chapterBoxEvent(int k, QEvent* event);
   void syncMenus();
   void addMenuItem(const MenuEntry& entry, const MenuItem& item, QAction* before);
   void watchMouse(QWidget* widget);
@@ -49,6 +54,7 @@ class MainWindow : public QMainWindow {
   void renderChapters();
   void renderMenus();
   void renderButtons();
+  void renderErrorPanel();
 
   MainWindowModel& model_;
   QLabel* numero_ = nullptr;
@@ -74,6 +80,9 @@ class MainWindow : public QMainWindow {
   QGroupBox* chapters_ = nullptr;
   std::array<TickRow*, 10> parties_{};
   std::array<QLabel*, 10> feux_{};
+  QWidget* erreurs_ = nullptr;
+  QLabel* erreursCaption_ = nullptr;
+  QPlainTextEdit* afficheErreurs_ = nullptr;
   QWidget* buttonsArea_ = nullptr;
   std::vector<QPushButton*> boutons_;
   std::map<std::string, QMenu*> menus_;

@@ -39,6 +39,7 @@ struct QuizState {
   std::vector<AskedQuestion> askedQuestions{1};
   std::vector<QuestionRecord> questionRecords{1};
   int currentButton = 0;
+  int selectedChapter = 0;  // the chapter box last focused, or the chapter last drawn
   bool tickGuard = false;
   bool redrawRequested = false;
   // While a profile is applied, the commands it replays leave the draw for

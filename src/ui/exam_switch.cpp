@@ -132,7 +132,6 @@ void reportProblems(WindowContext& ctx, const ModuleProblems& ownModules, const 
 void rebuildConfirmedHangGliderAsPilot(WindowContext& ctx, ModuleProblems& problems) {
   add(problems, copyModules(ctx.library, modulesOf(10)));
   showChapterBoxes(ctx, examInfo(10));
-  refreshChapterLights(ctx);
 }
 
 }  // namespace
@@ -185,6 +184,7 @@ void toggleLowerLevels(WindowContext& ctx) {
   if (ctx.examIndex == 11) rebuildConfirmedHangGliderAsPilot(ctx, own);
   ModuleProblems lower;
   for (const ModuleJoin& join : lowerLevelJoins(ctx.examIndex)) add(lower, joinModules(ctx.library, join));
+  refreshChapterLights(ctx);  // each light now counts the lower levels' mistakes too
   reportProblems(ctx, own, lower);
   restartTest(ctx);
 }

@@ -1,5 +1,6 @@
 #include "ui/main_window_model.h"
 
+#include "ui/error_panel.h"
 #include "ui/exam_switch.h"
 #include "ui/full_questionnaire.h"
 #include "ui/lexicon_lookup.h"
@@ -73,6 +74,12 @@ void MainWindowModel::lexiconClipClick() {
 bool MainWindowModel::mouseOverWindow() { return ventelle::mouseOverWindow(ctx_); }
 
 bool MainWindowModel::mouseOverWing() { return ventelle::mouseOverWing(ctx_); }
+
+void MainWindowModel::chapterBoxFocus(int i) { selectChapter(ctx_, i); }
+
+void MainWindowModel::chapterBoxHelp(int i) { toggleErrorPanel(ctx_, i); }
+
+bool MainWindowModel::mouseOverErrorPanel() { return hideErrorPanel(ctx_); }
 
 bool MainWindowModel::examCommand(const std::string& name) {
   for (int i = 1; i <= kExamCount; ++i) {

@@ -47,6 +47,12 @@ class MainWindowModel : public UserHost {
   // something changed.
   bool mouseOverWindow();
   bool mouseOverWing();
+  // The error panel: chapter box i (1..9) takes the focus; F1 on chapter
+  // box i shows or hides its chapter's mistakes; the mouse over the panel
+  // hides it (true when it was on show).
+  void chapterBoxFocus(int i);
+  void chapterBoxHelp(int i);
+  bool mouseOverErrorPanel();
   // A command of the menu item with that control name; false when the
   // model has no such command.
   bool menuCommand(const std::string& name);

@@ -155,4 +155,15 @@ std::string literalCaption(const std::string& text) {
   return caption;
 }
 
+std::string shownCaption(const std::string& caption) {
+  std::string text;
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == '&') {
+      if (++i == caption.size()) break;
+    }
+    text += caption[i];
+  }
+  return text;
+}
+
 }  // namespace ventelle

@@ -49,4 +49,7 @@ MenuBar initialMenuBar();
 // A caption that shows this text as it is: "&" is not taken as an access key.
 std::string literalCaption(const std::string& text);
 
+// A caption as the user reads it: the access-key "&" dropped, "&&" shown as "&".
+std::string shownCaption(const std::string& caption);
+
 }  // namespace ventelle

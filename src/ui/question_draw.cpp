@@ -30,6 +30,7 @@ void showDrawnChapter(WindowContext& ctx, int chapter) {
   colourChapterBox(ctx, ctx.quiz.question.chapter, false);
   ctx.quiz.question.chapter = chapter;
   colourChapterBox(ctx, chapter, true);
+  ctx.quiz.selectedChapter = chapter;
 }
 
 // DrawChapter: sets the current chapter, or reports that none is ticked.

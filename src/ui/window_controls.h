@@ -80,6 +80,8 @@ struct WindowControls {
   int historiqueSelected = -1;
   bool historiqueVisible = true;
   bool erreursVisible = false;
+  std::string erreursCaption;  // as shown: "&" is an ordinary character here
+  std::string afficheErreurs;  // the chapter's mistaken questions, comma separated
 
   std::array<TickBox, kChapterBoxes + 1> partie{};  // 1..9
   std::array<ChapterLight, kChapterBoxes + 1> feu{};   // 1..9

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -86,6 +87,50 @@ TEST_F(MainWindowTest, ChapterBoxClickUnticksTheChapter) {
   click("Partie1");
   EXPECT_FALSE(model.controls().partie[1].ticked);
   EXPECT_FALSE(child<QLabel>("Feu1")->isVisibleTo(&window));
+}
+
+// The question drawn at start-up, marked with nothing ticked, is a mistake
+// of its chapter in the default exam.
+TEST_F(MainWindowTest, F1OnAChapterBoxShowsTheChaptersMistakesAndF1AgainHidesThem) {
+  child<QAction>("mnuInclure")->trigger();  // the brevet's own questions only
+  const Question question = model.quiz().question;
+  click("Question");
+  const QByteArray boxName = QStringLiteral("Partie%1").arg(question.chapter).toLatin1();
+  auto* box = child<QCheckBox>(boxName.constData());
+  auto* panel = child<QWidget>("Erreurs");
+  ASSERT_FALSE(panel->isVisibleTo(&window));
+
+  QTest::keyClick(box, Qt::Key_F1);
+
+  EXPECT_TRUE(panel->isVisibleTo(&window));
+  EXPECT_EQ(child<QLabel>("ErreursCaption")->text(),
+            QStringLiteral("QCM Parapente 2004 - Brevet de Pilote: Erreurs sur le chapitre \"%1\"")
+                .arg(child<QLabel>((boxName + "Caption").constData())->text()));
+  auto* list = child<QPlainTextEdit>("affiche_erreurs");
+  EXPECT_TRUE(list->isReadOnly());
+  EXPECT_EQ(list->toPlainText(), QString::fromStdString(question.name));
+
+  QTest::keyClick(box, Qt::Key_F1);
+  EXPECT_FALSE(panel->isVisibleTo(&window));
+}
+
+TEST_F(MainWindowTest, ThePointerMovingOverTheErrorPanelHidesIt) {
+  for (const bool overText : {false, true}) {
+    QTest::keyClick(child<QCheckBox>("Partie2"), Qt::Key_F1);
+    ASSERT_TRUE(child<QWidget>("Erreurs")->isVisibleTo(&window));
+    QWidget* target = overText ? child<QPlainTextEdit>("affiche_erreurs")->viewport() : child<QWidget>("Erreurs");
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+    EXPECT_FALSE(child<QWidget>("Erreurs")->isVisibleTo(&window)) << (overText ? "affiche_erreurs" : "Erreurs");
+  }
+}
+
+TEST_F(MainWindowTest, TheFocusOfAChapterBoxSelectsItsChapter) {
+  const int other = model.quiz().question.chapter == 4 ? 5 : 4;
+  QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+  QApplication::sendEvent(child<QCheckBox>(QStringLiteral("Partie%1").arg(other).toLatin1().constData()), &focus);
+  EXPECT_EQ(model.quiz().selectedChapter, other);
 }
 
 struct ShownMenu {

@@ -95,6 +95,7 @@ TEST_P(FullQuestionnaireVerdictTest, MarkingEveryButtonGivesTheVerdictAndColours
   EXPECT_EQ(colourOf(wrong + 1), kAnswered);
   const std::string& list = h.errorList(3);
   EXPECT_EQ(std::count(list.begin(), list.end(), ',') + 1, wrong);
+  EXPECT_EQ(h.controls().feu[3].colour, colours::kRed);
 
   h.tick("Zéro");  // on the last question, after marking
   EXPECT_FALSE(h.box("Zéro").ticked);

@@ -27,6 +27,13 @@ TEST(MenuBar, StandsAsDesignedWhenTheWindowIsCreated) {
   }
 }
 
+TEST(MenuBar, ACaptionReadsWithoutItsAccessKeyMarker) {
+  for (const auto& [caption, shown] : {std::pair{"&Méteo", "Méteo"}, {"Vol && Sécurité", "Vol & Sécurité"},
+                                       {"Mét&eo", "Méteo"}, {"Fin&", "Fin"}, {"Sans", "Sans"}})
+    EXPECT_EQ(shownCaption(caption), shown) << caption;
+  EXPECT_EQ(shownCaption(literalCaption("A & B && C")), "A & B && C");
+}
+
 TEST(MenuBar, EveryLinkItemOpensAWebAddressAndAFailedBrowserIsReported) {
   MenuFixture f;
   f.model.start();
