@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "core/file_io.h"
+#include <set>
+
 #include "fakes/model_on_folder.h"
+#include "ui/user_management.h"
 #include "users/profile_store.h"
 
 namespace ventelle {
@@ -224,6 +227,69 @@ TEST(FailedWrite, IsToldOnceAndLeavesTheProfileWhole) {
   int written = 0;
   for (int k = 1; k <= 8; ++k) written += read->sections.errors.count({7, k});
   EXPECT_EQ(written, 3);
+}
+
+}  // namespace
+}  // namespace ventelle
+
+namespace ventelle {
+namespace {
+
+// What a named user finds after quitting: their mistakes, in their profile,
+// lit on their chapter. The default user starts afresh.
+TEST(NamedUser, AddedFromTheWindowMadeActiveAndFoundAgainAfterARestart) {
+  UserProfile first;
+  first.model.start();
+  first.model.menuCommand("mnuInclure");  // the brevet's own questions only
+  RecordingDialogs windowDialogs;
+  {
+    UserManagement window(first.model, windowDialogs);
+    window.comboTextEdited("Lucie");
+    window.cAjouterClick();
+    EXPECT_EQ(first.model.controls().menus.at("mnuUtilisateur1").caption, "Lucie");
+    EXPECT_EQ(first.bytesOf("Lucie.ini"), builtInProfile());
+    EXPECT_EQ(first.model.activeUserName(), "parapente");
+    const auto& entries = window.controls().combo.entries;
+    const auto lucie = std::find(entries.begin(), entries.end(), "Lucie");
+    ASSERT_NE(lucie, entries.end());
+    window.comboEntryChosen(static_cast<std::size_t>(lucie - entries.begin()));
+    window.cActifClick();
+    EXPECT_TRUE(window.controls().closed);
+  }
+  EXPECT_TRUE(windowDialogs.shown.empty());
+  EXPECT_EQ(first.model.activeUserName(), "Lucie");
+  EXPECT_NE(first.model.controls().title.find("-Lucie-"), std::string::npos);
+  first.model.menuCommand("mnuInclure");  // Lucie's profile includes the lower levels: her own questions only
+  for (int k = 1; k <= 8; ++k)
+    if (k != 3 && first.model.controls().partie[k].ticked) first.model.chapterBoxClick(k);
+  first.model.menuCommand("mnurepose0");
+  first.model.menuCommand("mnuReinitialiser");
+  std::set<std::string> wrong;
+  for (int k = 0; k < 4; ++k) {
+    wrong.insert(first.model.quiz().question.name);
+    first.model.questionClick();  // nothing ticked: a mistake
+    first.model.questionClick();  // the next question
+  }
+  ASSERT_EQ(wrong.size(), 4u);
+  EXPECT_EQ(first.model.controls().feu[3].colour, 45311u);
+
+  // The program is started again on the same folder.
+  RecordingDialogs dialogs;
+  RecordingDesktop desktop;
+  ScriptedRandom random{{0.9, 0.3, 0.5, 0.1, 0.7}};
+  ChapterLibrary library{ProgramFolder(first.folder.path())};
+  MainWindowModel second{dialogs, desktop, random, library};
+  second.start();
+  EXPECT_EQ(second.activeUserName(), "parapente");
+  EXPECT_EQ(first.bytesOf("parapente.ini"), builtInProfile());
+  second.menuCommand("mnuUtilisateur1");
+  EXPECT_EQ(second.activeUserName(), "Lucie");
+  EXPECT_EQ(second.errorLists().count({7, 3}), 4);
+  EXPECT_EQ(second.controls().feu[3].colour, 45311u);
+  second.chapterBoxHelp(3);
+  EXPECT_TRUE(second.controls().erreursVisible);
+  for (const auto& name : wrong) EXPECT_NE(second.controls().afficheErreurs.find(name), std::string::npos) << name;
+  EXPECT_TRUE(dialogs.shown.empty());
 }
 
 }  // namespace
