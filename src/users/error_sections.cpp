@@ -49,12 +49,6 @@ const std::array<ErrorSection, 11>& errorSections() {
   return kSections;
 }
 
-int storedChapters(int exam) {
-  for (const auto& section : errorSections())
-    if (section.exam == exam) return section.chapters;
-  return 0;
-}
-
 void appendErrorSections(const ErrorLists& errors, TextLines& out) {
   for (const auto& section : errorSections()) {
     out.push_back(section.header);

@@ -19,9 +19,6 @@ struct ErrorSection {
 // In file order.
 const std::array<ErrorSection, 11>& errorSections();
 
-// The number of chapter lines the profile keeps for an exam.
-int storedChapters(int exam);
-
 inline const std::string kHistoryHeader = "[Historique]";
 
 // ecriturefautes: every section with its chapter lines and an empty line,

@@ -171,11 +171,12 @@ TEST_F(SavedFullQuestionnaire, ResumesInTheSavedAnswerOrderWithTicksAndGreenButt
   EXPECT_EQ(h.random.pending(), 0u);
 }
 
-TEST_F(SavedFullQuestionnaire, AMarkedQuestionnaireCannotBeSaved) {
+TEST_F(SavedFullQuestionnaire, AMarkedQuestionnaireCannotBeSavedButItsMistakesAreWritten) {
   for (int k = 4; k <= 60; ++k) answer(k, "Six");
   answer(2, "Six");
   h.model.questionClick();
   ASSERT_FALSE(h.controls().question.visible);
+  EXPECT_EQ(lineOf(profileLines(h), "Chapitre3=3"), "Chapitre3=3");
   const auto before = readFileBytes(h.folder.path() / "parapente.ini");
   h.dialogs.shown.clear();
   h.model.menuCommand("mnuEnregistrer");

@@ -48,7 +48,7 @@ TEST(StartUpProfile, TheDefaultUserStartsAfreshFromTheBuiltInContent) {
 TEST(StartUpProfile, TheTemplateIsCopiedByteForByteAndApplied) {
   UserProfile f;
   TextLines lines = defaultProfileLines();
-  lines.front() = "V 6.1,Bleu,4,1,0,1,0,1,0,0,0,0,#FALSE#,2,0,0,0,#FALSE#,#TRUE#,,,,,16";
+  lines.front() = "V 6.1,Bleu,4,1,0,1,0,1,0,0,0,1,#FALSE#,2,0,0,0,#FALSE#,#TRUE#,,,,,16";
   const std::string bytes = profileBytes(lines);
   f.folder.writeBytes("parapente.cfg", bytes);
   f.model.start();
@@ -60,6 +60,7 @@ TEST(StartUpProfile, TheTemplateIsCopiedByteForByteAndApplied) {
   EXPECT_FALSE(c.partie[2].ticked);
   EXPECT_TRUE(c.partie[5].ticked);
   EXPECT_FALSE(c.feu[2].visible);
+  EXPECT_FALSE(c.partie[9].ticked);  // ULM has six chapters: box 9 is never drawn
   EXPECT_FALSE(c.menus.at("mnuCompletRE1").checked);
   EXPECT_TRUE(c.menus.at("mnuCompletRE2").checked);
   EXPECT_FALSE(c.menus.at("mnuConforme").checked);

@@ -63,6 +63,13 @@ TEST(SettingsLine, DamagedFieldsKeepTheirDefaultAndAreNamed) {
                                       "le maximum de points", "la moyenne", "la fréquence de repose"}));
 }
 
+TEST(SettingsLine, ANumberTooLongIsNotTakenForAnotherOne) {
+  // 4294967300 would wrap round to 4 in 32 bits.
+  const auto read = readSettingsLine("V 6.1,Classique,4294967300,1,1,1,1,1,1,1,1,0,#TRUE#,0,1,0,0,#TRUE#,#TRUE#,,,,,8");
+  EXPECT_EQ(read.settings.examIndex, 7);
+  EXPECT_EQ(read.ignoredFields, std::vector<std::string>{"l'examen"});
+}
+
 TEST(SettingsLine, AnEmptyLineIsAllDefaults) {
   const auto read = readSettingsLine("");
   Settings defaults;
