@@ -5,6 +5,10 @@
 #include <filesystem>
 #include <string>
 
+#include "bank/chapter_library.h"
+#include "core/clock_random.h"
+#include "silent_seams.h"
+#include "ui/main_window_model.h"
 #include "users/profile_store.h"
 
 namespace {
@@ -13,9 +17,15 @@ using namespace ventelle;
 
 class HeavyProfile {
  public:
-  HeavyProfile() : root_(std::filesystem::temp_directory_path() / "ventelle-bench-profile"), folder_(root_) {
+  // On an empty folder, or on a copy of the shipped one.
+  explicit HeavyProfile(bool shipped = false)
+      : root_(std::filesystem::temp_directory_path() / "ventelle-bench-profile"), folder_(root_) {
     std::filesystem::remove_all(root_);
-    std::filesystem::create_directories(root_);
+    if (shipped) {
+      std::filesystem::copy(VENTELLE_DATA_DIR, root_, std::filesystem::copy_options::recursive);
+    } else {
+      std::filesystem::create_directories(root_);
+    }
     for (const auto& section : errorSections())
       for (int k = 1; k <= section.chapters; ++k)
         for (int n = 1; n <= 1000; ++n) errors_.add({section.exam, k}, std::to_string(100 + n));
@@ -43,8 +53,22 @@ void ReadProfile(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(store.read("Lourd"));
 }
 
+// The user chosen in the "&Fichier" menu: the profile read and applied, the
+// exam switched (its chapter files rebuilt) and a first question drawn.
+void ChooseHeavyUser(benchmark::State& state) {
+  HeavyProfile profile(true);
+  SilentDialogs dialogs;
+  SilentDesktop desktop;
+  ClockRandom random;
+  ChapterLibrary library{ProgramFolder(profile.folder().root())};
+  MainWindowModel model(dialogs, desktop, random, library);
+  model.start();
+  for (auto _ : state) model.menuCommand("mnuUtilisateur1");
+}
+
 }  // namespace
 
+BENCHMARK(ChooseHeavyUser)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(RewriteErrors, without_flush, ventelle::Durability::Derived)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(RewriteErrors, flushed_to_disk, ventelle::Durability::UserData)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadProfile)->Unit(benchmark::kMillisecond);
