@@ -8,6 +8,9 @@ namespace ventelle {
 class SilentDialogs : public Dialogs {
  public:
   void message(MessageIcon, const std::string&, const std::string&) override {}
+  std::optional<std::string> input(const std::string&, const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
 };
 
 class SilentDesktop : public Desktop {

@@ -5,11 +5,13 @@
 
 namespace ventelle {
 
-// Message boxes of the desktop, modal over the main window.
+// Message boxes and input boxes of the desktop, modal over the main window.
 class QtDialogs : public Dialogs {
  public:
   void setParent(QWidget* parent) { parent_ = parent; }
   void message(MessageIcon icon, const std::string& title, const std::string& text) override;
+  std::optional<std::string> input(const std::string& title, const std::string& prompt,
+                                   const std::string& defaultText) override;
 
  private:
   QWidget* parent_ = nullptr;

@@ -1,5 +1,6 @@
 #pragma once
-// Message boxes, shown synchronously by the shell.
+// Message boxes and input boxes, shown synchronously by the shell.
+#include <optional>
 #include <string>
 
 namespace ventelle {
@@ -10,6 +11,10 @@ class Dialogs {
  public:
   virtual ~Dialogs() = default;
   virtual void message(MessageIcon icon, const std::string& title, const std::string& text) = 0;
+  // An input box with its prompt and default text: the text typed, or
+  // nothing when the user cancels.
+  virtual std::optional<std::string> input(const std::string& title, const std::string& prompt,
+                                           const std::string& defaultText) = 0;
 };
 
 }  // namespace ventelle
