@@ -95,8 +95,6 @@ void PrintCursor::keepAbove(double bottom, double nextTop, std::function<void(Pr
 
 bool PrintCursor::makeRoom(double height) {
   if (!guard_ || breaking_ || y + height <= guard_->bottom) return false;
-  // Already at the top of a page: a new one would not hold the line either.
-  if (y <= guard_->nextTop) return false;
   const PrintFont font = font_;
   const double column = x;
   breaking_ = true;

@@ -17,29 +17,11 @@ class RecordingPrintDevice : public PrintDevice {
   static constexpr double kHeightMm = 277;
   static constexpr double kTwipsPerMm = 56.7;
 
-  struct Text {
-    int page;
-    double x, y;
-    std::string text;
-    PrintFont font;
-  };
-  struct Line {
-    int page;
-    double x1, y1, x2, y2;
-  };
-  struct Box {
-    int page;
-    double left, top, width, height;
-  };
-  struct Circle {
-    int page;
-    double x, y, radius;
-  };
-  struct Picture {
-    int page;
-    double left, top, width, height;
-    std::string path;
-  };
+  struct Text { int page; double x, y; std::string text; PrintFont font; };
+  struct Line { int page; double x1, y1, x2, y2; };
+  struct Box { int page; double left, top, width, height; };
+  struct Circle { int page; double x, y, radius; };
+  struct Picture { int page; double left, top, width, height; std::string path; };
 
   void setUnit(PrintUnit unit) override { scale_ = unit == PrintUnit::Twips ? kTwipsPerMm : 1; }
   double pageWidth() const override { return kWidthMm * scale_; }
@@ -79,25 +61,16 @@ class RecordingPrintDevice : public PrintDevice {
   // True while something has been drawn since the last page ended.
   bool drawnAfterLastPage() const { return drawn_; }
 
-  // The texts of one page (1-based), in the order they were drawn.
+  // The texts of one page (1-based), or those that are or start with a
+  // text, in the order they were drawn.
   std::vector<Text> textsOn(int onPage) const {
-    std::vector<Text> found;
-    for (const auto& t : texts)
-      if (t.page == onPage) found.push_back(t);
-    return found;
+    return select([&](const Text& t) { return t.page == onPage; });
   }
-  // Every text that is exactly `text`, or that starts with it.
   std::vector<Text> find(std::string_view text) const {
-    std::vector<Text> found;
-    for (const auto& t : texts)
-      if (t.text == text) found.push_back(t);
-    return found;
+    return select([&](const Text& t) { return t.text == text; });
   }
   std::vector<Text> startingWith(std::string_view prefix) const {
-    std::vector<Text> found;
-    for (const auto& t : texts)
-      if (std::string_view(t.text).substr(0, prefix.size()) == prefix) found.push_back(t);
-    return found;
+    return select([&](const Text& t) { return t.text.starts_with(prefix); });
   }
 
   std::vector<Text> texts;
@@ -109,6 +82,13 @@ class RecordingPrintDevice : public PrintDevice {
   int blankPagesEnded = 0;
 
  private:
+  template <typename Keep>
+  std::vector<Text> select(Keep keep) const {
+    std::vector<Text> found;
+    for (const auto& t : texts)
+      if (keep(t)) found.push_back(t);
+    return found;
+  }
   static std::size_t characters(std::string_view utf8) {
     std::size_t n = 0;
     for (const char c : utf8) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;

@@ -29,24 +29,6 @@ TEST(PrintCursor, IntegersPrintWithTheirSignPlaceAndATrailingBlank) {
   EXPECT_EQ(PrintCursor::numberText(-3), "-3 ");
 }
 
-TEST(PrintCursor, AMeasuringCursorMovesAsTheOtherButDrawsNothing) {
-  TenPointPage page;
-  PrintCursor dry = page.cursor.measuring();
-  for (PrintCursor* cursor : {&page.cursor, &dry}) {
-    cursor->x = 20;
-    cursor->print("abc");
-    EXPECT_DOUBLE_EQ(cursor->x, 26);  // kept the line
-    cursor->printLine("de");
-    EXPECT_DOUBLE_EQ(cursor->x, 0);
-    EXPECT_DOUBLE_EQ(cursor->y, 4);
-    cursor->drawBox(0, 0, 6, 6);
-    cursor->endPage();
-  }
-  EXPECT_EQ(page.device.texts.size(), 2u);
-  EXPECT_EQ(page.device.boxes.size(), 1u);
-  EXPECT_EQ(page.device.pagesEnded, 1);
-}
-
 struct WrapRow {
   std::string why;
   std::string text;
@@ -62,6 +44,7 @@ TEST(WrapAtBlanks, LinesBreakAtTheLastPlainBlankAndJoinBackIntoTheText) {
       {"no room at all", "abc", 0, {"a", "b", "c"}},
       {"a non-breaking blank holds", "abc de\u00A0fg", 14, {"abc ", "de\u00A0fg"}},
       {"accented letters stay whole", "éèàùçô", 8, {"éèàù", "çô"}},
+      {"no room for an accented letter", "éè", 0, {"é", "è"}},
       {"empty text", "", 20, {""}},
   };
   TenPointPage page;

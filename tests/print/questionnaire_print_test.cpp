@@ -51,24 +51,15 @@ std::string questionText(const std::vector<Text>& texts) {
 TEST(Questionnaire, AQuestionPrintsItsLabelTextAndAnswersInTheirColumns) {
   const auto device = printed({question("Qu'est-ce qu'un thermique ?"), question("Et un cumulus ?")});
 
-  const Text session = device.texts.front();
-  EXPECT_EQ(session.text, "Session                       ");
-  EXPECT_EQ(session.font, (PrintFont{10, true, true}));
-  EXPECT_NEAR(session.x, 5, 0.5);
-  EXPECT_NEAR(session.y, 9, 0.5);
-  const Text title = device.find("QCM Parapente v2004 (FFVL)").at(0);
-  EXPECT_NEAR(title.x + widthOf(title) / 2, 95, 0.5);
-  EXPECT_NEAR(title.y, 20, 0.5);
-  const Text subtitle = device.find("- brevet de pilote -").at(0);
-  EXPECT_NEAR(subtitle.x + widthOf(subtitle) / 2, 95, 0.5);
-  EXPECT_EQ(subtitle.font, (PrintFont{15, true, false}));
-
   struct Expected {
     std::string text;
-    double x, y;
+    double x, y;  // x < 0: centred
     PrintFont font;
   };
   const std::vector<Expected> expected = {
+      {"Session                       ", 5, 9, {10, true, true}},
+      {"QCM Parapente v2004 (FFVL)", -1, 20, {20, true, true}},
+      {"- brevet de pilote -", -1, 28, {15, true, false}},
       {"Question N°1", 15, 40, {10, true, true}},
       {"Qu'est-ce qu'un thermique ?", 57, 44, {10, true, false}},
       {"Réponse A :", 20, 49, {10, true, false}},
@@ -80,7 +71,7 @@ TEST(Questionnaire, AQuestionPrintsItsLabelTextAndAnswersInTheirColumns) {
   for (const auto& e : expected) {
     SCOPED_TRACE(e.text);
     const Text t = device.find(e.text).at(0);
-    EXPECT_NEAR(t.x, e.x, 0.5);
+    EXPECT_NEAR(e.x < 0 ? t.x + widthOf(t) / 2 : t.x, e.x < 0 ? 95 : e.x, 0.5);
     EXPECT_NEAR(t.y, e.y, 0.5);
     EXPECT_EQ(t.font, e.font);
   }
@@ -132,21 +123,33 @@ TEST(Questionnaire, AQuestionThatFitsIsNeverSplitAndNothingReachesTheFooter) {
 TEST(Questionnaire, AQuestionTallerThanAPageRunsOnOverTheNextPages) {
   std::string text;
   for (int i = 0; i < 800; ++i) text += "lorem ipsum ";
-  const auto device = printed({question("Courte ?"), question(text)});
+  // After one short question it starts on the first page; after seven, its
+  // picture (36 mm) no longer fits there.
+  for (const int before : {1, 7}) {
+    SCOPED_TRACE(before);
+    std::vector<PrintedQuestion> questions(before, question("Courte ?"));
+    questions.push_back(question(text, before == 7 ? PrintedPicture{"p.jpg", 40, 36} : PrintedPicture{}));
+    const auto device = printed(questions);
 
-  const auto texts = byQuestion(device).at(1);
-  EXPECT_EQ(questionText(texts), text);
-  EXPECT_EQ(device.pagesEnded, texts.back().page);
-  EXPECT_GE(texts.back().page, 3);
-  double previous = 0;
-  for (const auto& t : texts) {
-    EXPECT_LE(t.y + 4, kFooterZoneTop + 0.01);
-    if (t.y < previous) {
-      EXPECT_NEAR(t.y, 15, 0.5);  // a new page
+    const auto texts = byQuestion(device).back();
+    EXPECT_EQ(texts.front().page, before == 1 ? 1 : 2);
+    EXPECT_EQ(questionText(texts), text);
+    EXPECT_GE(texts.back().page, texts.front().page + 2);
+    EXPECT_EQ(device.pagesEnded, texts.back().page);
+    EXPECT_EQ(device.blankPagesEnded, 0);
+    double previous = 0;
+    for (const auto& t : texts) {
+      EXPECT_LE(t.y + 4, kFooterZoneTop + 0.01);
+      if (t.y < previous) {
+        EXPECT_NEAR(t.y, 15, 0.5);  // a new page
+      }
+      previous = t.y;
     }
-    previous = t.y;
+    for (const auto& p : device.pictures) {
+      EXPECT_EQ(p.page, texts.front().page);
+      EXPECT_LE(p.top + p.height, kFooterZoneTop);
+    }
   }
-  EXPECT_EQ(device.blankPagesEnded, 0);
 }
 
 struct PictureRow {
