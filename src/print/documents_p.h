@@ -14,6 +14,11 @@ void printQuestionnaires(PrintDevice& device, const PrintedQuestionnaire& questi
 // out dry from the cursor's place.
 double questionHeight(const PrintCursor& cursor, const PrintedQuestion& question, int number);
 
+// Blank answer sheets, one page each.
+void printAnswerSheets(PrintDevice& device, const PrintedQuestionnaire& questionnaire, int copies);
+// The correction grid of the questionnaire, on one page.
+void printCorrectionGrid(PrintDevice& device, const PrintedQuestionnaire& questionnaire);
+
 // The header line's field to fill in by hand: the underline runs under the
 // blanks.
 inline constexpr std::string_view kSessionField = "Session                       ";

@@ -9,6 +9,12 @@ void drawDocument(PrintDevice& device, const PrintJob& job) {
     case DocumentKind::Questionnaires:
       printQuestionnaires(device, job.questionnaire, job.copies);
       break;
+    case DocumentKind::AnswerSheets:
+      printAnswerSheets(device, job.questionnaire, job.copies);
+      break;
+    case DocumentKind::CorrectionGrid:
+      printCorrectionGrid(device, job.questionnaire);
+      break;
     default:
       break;
   }
