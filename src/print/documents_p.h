@@ -19,6 +19,9 @@ void printAnswerSheets(PrintDevice& device, const PrintedQuestionnaire& question
 // The correction grid of the questionnaire, on one page.
 void printCorrectionGrid(PrintDevice& device, const PrintedQuestionnaire& questionnaire);
 
+// The user's error report, in twips.
+void printErrorReport(PrintDevice& device, const PrintedErrorReport& report);
+
 // The header line's field to fill in by hand: the underline runs under the
 // blanks.
 inline constexpr std::string_view kSessionField = "Session                       ";

@@ -15,7 +15,8 @@ void drawDocument(PrintDevice& device, const PrintJob& job) {
     case DocumentKind::CorrectionGrid:
       printCorrectionGrid(device, job.questionnaire);
       break;
-    default:
+    case DocumentKind::ErrorReport:
+      printErrorReport(device, job.report);
       break;
   }
 }
