@@ -156,8 +156,8 @@ TEST_F(PrintTest, TextMeasuresAsArialOnPaper) {
     // 6.29 em in Arial's bold advance widths (any other sans is wider or narrower).
     const double bold = device.textWidth("Question N°1");
     EXPECT_NEAR(bold, 22.2, 0.3);
-    // Arial's line is 1.15 em: 10 points make about 4 mm.
-    EXPECT_NEAR(device.textHeight("Q°"), 4.06, 0.2);
+    // Arial's line, leading included, is 1.15 em: 10 points make 4.06 mm.
+    EXPECT_NEAR(device.textHeight("Q°"), 4.06, 0.05);
     device.setFont({.size = 20, .bold = true});
     EXPECT_NEAR(device.textWidth("Question N°1"), 2 * bold, 0.5);
     device.setFont({.size = 10});
@@ -167,10 +167,12 @@ TEST_F(PrintTest, TextMeasuresAsArialOnPaper) {
   });
 }
 
-TEST_F(PrintTest, ShapesAreThinOutlinesAtTheirPlace) {
+TEST_F(PrintTest, ShapesAndUnderlinesAreDrawnAtTheirPlace) {
   print([](PrintDevice& device) {
     device.drawBox(20, 20, 60, 40);
     device.drawCircle(150, 40, 20);
+    device.setFont({.size = 10, .underline = true});
+    device.drawText(20, 120, "Session" + std::string(20, ' '));
     device.setUnit(PrintUnit::Twips);
     device.drawLine(20 * 56.7, 100 * 56.7, 180 * 56.7, 100 * 56.7);
   });
@@ -184,6 +186,10 @@ TEST_F(PrintTest, ShapesAreThinOutlinesAtTheirPlace) {
   EXPECT_FALSE(dark(150, 40));
   EXPECT_TRUE(dark(100, 100));
   EXPECT_FALSE(dark(100, 103));
+  // The underline runs under the blanks that follow a word.
+  bool underlined = false;
+  for (double y = 120; y < 125; y += 0.25) underlined = underlined || dark(40, y);
+  EXPECT_TRUE(underlined);
 }
 
 TEST_F(PrintTest, PictureThatReadsIsDrawnAndOneThatDoesNotIsRefused) {
