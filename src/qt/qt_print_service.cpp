@@ -1,0 +1,74 @@
+#include "qt/qt_print_service.h"
+
+#include <QDir>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+
+#include "qt/qt_print_device.h"
+
+namespace ventelle {
+namespace {
+
+const QString kPreviewTitle = QStringLiteral("Aperçu avant impression - ");
+
+// A PDF page with the margins of an ordinary printer's printable area.
+void useA4Pdf(QPrinter& printer, const QString& file) {
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(file);
+  printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5),
+                                    QPageLayout::Millimeter));
+}
+
+// The documents folder, or home, with the document's name made safe for a file name.
+QString defaultPdfFile(const std::string& documentName) {
+  QString name = QString::fromStdString(documentName).trimmed();
+  static const QString kUnsafe = QStringLiteral("/\\:*?\"<>|");
+  for (QChar& c : name)
+    if (kUnsafe.contains(c) || c.unicode() < 0x20) c = u'_';
+  if (name.isEmpty()) name = QStringLiteral("Ventelle");
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+  return QDir(folder).filePath(name + QStringLiteral(".pdf"));
+}
+
+// Draws the job on the printer; false when the printer (or its output file)
+// cannot be written.
+bool paintJob(QPrinter& printer, const PrintJob& job, const DocumentDrawing& draw) {
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  QtPrintDevice device(printer, painter);
+  draw(device, job);
+  return painter.end();
+}
+
+}  // namespace
+
+bool printToPdf(const PrintJob& job, const std::filesystem::path& file, const DocumentDrawing& draw) {
+  QPrinter printer(QPrinter::HighResolution);
+  useA4Pdf(printer, QString::fromStdString(file.string()));
+  printer.setDocName(QString::fromStdString(job.documentName));
+  return paintJob(printer, job, draw);
+}
+
+QtPrintService::QtPrintService(QWidget* parent, DocumentDrawing draw) : parent_(parent), draw_(std::move(draw)) {}
+
+PrintOutcome QtPrintService::print(const PrintJob& job) {
+  QPrinter printer(QPrinter::HighResolution);
+  if (QPrinterInfo::availablePrinterNames().isEmpty()) useA4Pdf(printer, defaultPdfFile(job.documentName));
+  printer.setDocName(QString::fromStdString(job.documentName));
+  printer.setCopyCount(1);
+
+  QPrintPreviewDialog preview(&printer, parent_);
+  preview.setWindowTitle(kPreviewTitle + QString::fromStdString(job.documentName));
+  bool written = true;
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                   [&](QPrinter* target) { written = paintJob(*target, job, draw_) && written; });
+  if (preview.exec() != QDialog::Accepted) return PrintOutcome::Cancelled;
+  return written ? PrintOutcome::Printed : PrintOutcome::Failed;
+}
+
+}  // namespace ventelle
