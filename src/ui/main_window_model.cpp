@@ -16,8 +16,9 @@
 
 namespace ventelle {
 
-MainWindowModel::MainWindowModel(Dialogs& dialogs, Desktop& desktop, RandomSource& random, ChapterLibrary& library)
-    : ctx_(dialogs, desktop, random, library) {
+MainWindowModel::MainWindowModel(Dialogs& dialogs, Desktop& desktop, RandomSource& random, ChapterLibrary& library,
+                                 PrintService& printer)
+    : ctx_(dialogs, desktop, random, library, printer) {
   ctx_.controls.menus = initialMenuBar();
 }
 

@@ -14,7 +14,8 @@ namespace ventelle {
 
 class MainWindowModel : public UserHost {
  public:
-  MainWindowModel(Dialogs& dialogs, Desktop& desktop, RandomSource& random, ChapterLibrary& library);
+  MainWindowModel(Dialogs& dialogs, Desktop& desktop, RandomSource& random, ChapterLibrary& library,
+                  PrintService& printer);
 
   // Start-up once the splash has closed: lists the skins and users and puts
   // the start exam on screen. installerFolder: where an installation leaves

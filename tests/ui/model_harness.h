@@ -16,6 +16,7 @@
 #include "fakes/planned_random.h"
 #include "fakes/recording_desktop.h"
 #include "fakes/recording_dialogs.h"
+#include "fakes/recording_print_service.h"
 #include "fakes/temp_folder.h"
 #include "ui/main_window_model.h"
 #include "users/profile_store.h"
@@ -54,7 +55,7 @@ class ModelHarness {
   // Erreur -3}, C {Un -1 .. Cinq -5}, S {Six -6, Bon 6}, P5 {Oui 6, Non -6};
   // 2: X, Y, Z {Oui 6, Non -6}; 3: numbered 60; 4, 5, 6: numbered 10, 20, 30;
   // 7: 7i {Six 6, Zéro 0}, whose picture is 2004\47i.jpg (none is written); 8: numbered 1.
-  ModelHarness() : library(ProgramFolder(folder.path())), model(dialogs, desktop, random, library) {
+  ModelHarness() : library(ProgramFolder(folder.path())), model(dialogs, desktop, random, library, printer) {
     const std::vector<std::pair<std::string, int>> yesNo = {{"Oui", 6}, {"Non", -6}};
     bank_[1] = {{"A", {{"Juste", 6}, {"Faux", -2}, {"Neutre", 0}}},
                 {"B", {{"Moitié", 3}, {"Autre moitié", 3}, {"Erreur", -3}}},
@@ -157,6 +158,7 @@ class ModelHarness {
   TempFolder folder;
   RecordingDialogs dialogs;
   RecordingDesktop desktop;
+  RecordingPrintService printer;
   PlannedRandom random;
   ChapterLibrary library;
   MainWindowModel model;
