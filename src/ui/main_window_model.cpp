@@ -9,6 +9,7 @@
 #include "ui/options_menu.h"
 #include "ui/profile_commands.h"
 #include "ui/question_flow.h"
+#include "ui/questionnaire_generation.h"
 #include "ui/startup.h"
 #include "ui/user_menu.h"
 #include "users/user_files.h"
@@ -82,6 +83,10 @@ void MainWindowModel::chapterBoxHelp(int i) { toggleErrorPanel(ctx_, i); }
 
 bool MainWindowModel::mouseOverErrorPanel() { return hideErrorPanel(ctx_); }
 
+void MainWindowModel::historyClick(int row) { showHistoryEntry(ctx_, row); }
+
+void MainWindowModel::historyDoubleClick(int row) { replaceHistoryEntry(ctx_, row); }
+
 bool MainWindowModel::examCommand(const std::string& name) {
   for (int i = 1; i <= kExamCount; ++i) {
     if (examInfo(i).menuItem == name) {
@@ -93,6 +98,8 @@ bool MainWindowModel::examCommand(const std::string& name) {
 }
 
 bool MainWindowModel::menuCommand(const std::string& name) {
+  const auto& menus = ctx_.controls.menus;
+  if (menus.contains(name) && !menus.reachable(name)) return true;
   if (name == "mnuReinitialiser") {
     resetPoints(ctx_);
   } else if (name == "mnuEvaluation") {
@@ -115,6 +122,8 @@ bool MainWindowModel::menuCommand(const std::string& name) {
     saveProfile(ctx_);
   } else if (name == "mnuReprendre") {
     loadProfile(ctx_);
+  } else if (name == "mnuGenerer") {
+    generateQuestionnaire(ctx_);
   } else if (const auto user = userOfItem(ctx_.controls.menus, name)) {
     loadUser(*user);
   } else if (const auto address = linkAddress(name)) {

@@ -70,6 +70,8 @@ class ModelHarness {
 
   // Gives a question a comment; before start().
   void setComment(int chapter, int place, const std::string& comment) { bank_[chapter][place - 1].comment = comment; }
+  // Adds a question at the end of a chapter; before start().
+  void addQuestion(int chapter, BankQuestion question) { bank_[chapter].push_back(std::move(question)); }
 
   // Starts on the default exam with that first question; lower levels and
   // re-asks off.
@@ -113,6 +115,18 @@ class ModelHarness {
     queueChapter(chapter);
     queuePlace(chapter, place);
   }
+  // Plans a draw by question priority over the eight chapters, as a
+  // questionnaire composed for print draws.
+  void queueOverAllChapters(int chapter, int place) {
+    int before = 0, total = 0;
+    for (int k = 1; k <= 8; ++k) {
+      const int count = static_cast<int>(bank_[k].size());
+      before += k < chapter ? count : 0;
+      total += count;
+    }
+    random.queueDraw(before + place, total);
+    queuePlace(chapter, place);
+  }
   void queuePlace(int chapter, int place) {
     random.queueDraw(place, static_cast<int>(bank_[chapter].size()));
     queueAnswerOrder(bank_[chapter][place - 1]);
@@ -132,6 +146,12 @@ class ModelHarness {
     if (names.size() > 1) random.queueDraw(static_cast<int>(found - names.begin()) + 1, static_cast<int>(names.size()));
     for (const auto& q : bank_[chapter])
       if (q.name == name) queueAnswerOrder(q);
+  }
+
+  // "&Générer un questionnaire", the planned questions drawn in turn.
+  void generate(const std::vector<std::pair<int, int>>& questions) {
+    for (const auto& [chapter, place] : questions) queueOverAllChapters(chapter, place);
+    model.menuCommand("mnuGenerer");
   }
 
   void tick(const std::string& caption) { model.checkClick(boxOf(caption)); }
