@@ -7,6 +7,7 @@
 #include "ui/links.h"
 #include "ui/messages.h"
 #include "ui/options_menu.h"
+#include "ui/print_commands.h"
 #include "ui/profile_commands.h"
 #include "ui/question_flow.h"
 #include "ui/questionnaire_generation.h"
@@ -124,6 +125,14 @@ bool MainWindowModel::menuCommand(const std::string& name) {
     loadProfile(ctx_);
   } else if (name == "mnuGenerer") {
     generateQuestionnaire(ctx_);
+  } else if (name == "mnuImprimeQuestionnaire") {
+    printQuestionnaires(ctx_);
+  } else if (name == "mnuImprimerReponse") {
+    printAnswerSheets(ctx_);
+  } else if (name == "mnuImprimeCorrige") {
+    printCorrectionGrid(ctx_);
+  } else if (name == "mnuImprimerErreurs") {
+    printErrorReport(ctx_);
   } else if (const auto user = userOfItem(ctx_.controls.menus, name)) {
     loadUser(*user);
   } else if (const auto address = linkAddress(name)) {
