@@ -12,6 +12,7 @@
 #include "qt/qt_dialogs.h"
 #include "qt/splash_window.h"
 #include "ui/messages.h"
+#include "ui/print_service.h"
 
 namespace {
 
@@ -25,6 +26,13 @@ std::optional<std::filesystem::path> installerFolder() {
   return std::nullopt;
 #endif
 }
+
+// Until the print preview is wired in, every print command ends as if the
+// user had closed the print dialog.
+class NoPrinter : public ventelle::PrintService {
+ public:
+  ventelle::PrintOutcome print(const ventelle::PrintJob&) override { return ventelle::PrintOutcome::Cancelled; }
+};
 
 }  // namespace
 
@@ -44,8 +52,9 @@ int main(int argc, char* argv[]) {
   ventelle::QtDialogs dialogs;
   ventelle::QtDesktop desktop;
   ventelle::ClockRandom random;
+  NoPrinter printer;
   ventelle::showSplash(library.folder(), random);
-  ventelle::MainWindowModel model(dialogs, desktop, random, library);
+  ventelle::MainWindowModel model(dialogs, desktop, random, library, printer);
   ventelle::MainWindow window(model);
   dialogs.setParent(&window);
   window.centreOnScreen();

@@ -59,9 +59,10 @@ void ChooseHeavyUser(benchmark::State& state) {
   HeavyProfile profile(true);
   SilentDialogs dialogs;
   SilentDesktop desktop;
+  SilentPrinter printer;
   ClockRandom random;
   ChapterLibrary library{ProgramFolder(profile.folder().root())};
-  MainWindowModel model(dialogs, desktop, random, library);
+  MainWindowModel model(dialogs, desktop, random, library, printer);
   model.start();
   for (auto _ : state) model.menuCommand("mnuUtilisateur1");
 }

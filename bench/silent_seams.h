@@ -1,7 +1,8 @@
 #pragma once
-// Seams that show and open nothing, for benchmarks.
+// Seams that show, open and print nothing, for benchmarks.
 #include "ui/desktop.h"
 #include "ui/dialogs.h"
+#include "ui/print_service.h"
 
 namespace ventelle {
 
@@ -17,6 +18,11 @@ class SilentDesktop : public Desktop {
  public:
   bool openAddress(const std::string&) override { return true; }
   bool openTextFile(const std::filesystem::path&) override { return true; }
+};
+
+class SilentPrinter : public PrintService {
+ public:
+  PrintOutcome print(const PrintJob&) override { return PrintOutcome::Cancelled; }
 };
 
 }  // namespace ventelle

@@ -33,9 +33,10 @@ void ExamSwitch2004(benchmark::State& state) {
   ShippedFolder folder;
   SilentDialogs dialogs;
   SilentDesktop desktop;
+  SilentPrinter printer;
   ClockRandom random;
   ChapterLibrary library{ProgramFolder(folder.root())};
-  MainWindowModel model(dialogs, desktop, random, library);
+  MainWindowModel model(dialogs, desktop, random, library, printer);
   model.start();
   bool pilot = true;
   for (auto _ : state) {
@@ -50,12 +51,13 @@ void StartUp(benchmark::State& state) {
   ShippedFolder folder;
   SilentDialogs dialogs;
   SilentDesktop desktop;
+  SilentPrinter printer;
   ClockRandom random;
   for (auto _ : state) {
     ChapterLibrary library{ProgramFolder(folder.root())};
     SplashModel splash(library.folder(), random);
     while (!splash.controls().closed) splash.tick();
-    MainWindowModel model(dialogs, desktop, random, library);
+    MainWindowModel model(dialogs, desktop, random, library, printer);
     model.start();
     benchmark::DoNotOptimize(model.controls().labelQuestion);
   }

@@ -36,9 +36,10 @@ void trainingCycle(benchmark::State& state, bool chapterPriority) {
   const auto root = makeProgramFolder(n);
   SilentDialogs dialogs;
   SilentDesktop desktop;
+  SilentPrinter printer;
   ClockRandom random;
   ChapterLibrary library{ProgramFolder(root)};
-  MainWindowModel model(dialogs, desktop, random, library);
+  MainWindowModel model(dialogs, desktop, random, library, printer);
   model.start();
   model.menuCommand(chapterPriority ? "mnuTChap" : "mnuTQuest");
   model.menuCommand("mnuCompletRE1");  // no early stop: the test runs its 60 questions

@@ -7,8 +7,10 @@
 #include "ui/links.h"
 #include "ui/messages.h"
 #include "ui/options_menu.h"
+#include "ui/print_commands.h"
 #include "ui/profile_commands.h"
 #include "ui/question_flow.h"
+#include "ui/questionnaire_generation.h"
 #include "ui/startup.h"
 #include "ui/user_menu.h"
 #include "users/user_files.h"
@@ -16,8 +18,9 @@
 
 namespace ventelle {
 
-MainWindowModel::MainWindowModel(Dialogs& dialogs, Desktop& desktop, RandomSource& random, ChapterLibrary& library)
-    : ctx_(dialogs, desktop, random, library) {
+MainWindowModel::MainWindowModel(Dialogs& dialogs, Desktop& desktop, RandomSource& random, ChapterLibrary& library,
+                                 PrintService& printer)
+    : ctx_(dialogs, desktop, random, library, printer) {
   ctx_.controls.menus = initialMenuBar();
 }
 
@@ -81,6 +84,10 @@ void MainWindowModel::chapterBoxHelp(int i) { toggleErrorPanel(ctx_, i); }
 
 bool MainWindowModel::mouseOverErrorPanel() { return hideErrorPanel(ctx_); }
 
+void MainWindowModel::historyClick(int row) { showHistoryEntry(ctx_, row); }
+
+void MainWindowModel::historyDoubleClick(int row) { replaceHistoryEntry(ctx_, row); }
+
 bool MainWindowModel::examCommand(const std::string& name) {
   for (int i = 1; i <= kExamCount; ++i) {
     if (examInfo(i).menuItem == name) {
@@ -92,6 +99,8 @@ bool MainWindowModel::examCommand(const std::string& name) {
 }
 
 bool MainWindowModel::menuCommand(const std::string& name) {
+  const auto& menus = ctx_.controls.menus;
+  if (menus.contains(name) && !menus.reachable(name)) return true;
   if (name == "mnuReinitialiser") {
     resetPoints(ctx_);
   } else if (name == "mnuEvaluation") {
@@ -114,6 +123,16 @@ bool MainWindowModel::menuCommand(const std::string& name) {
     saveProfile(ctx_);
   } else if (name == "mnuReprendre") {
     loadProfile(ctx_);
+  } else if (name == "mnuGenerer") {
+    generateQuestionnaire(ctx_);
+  } else if (name == "mnuImprimeQuestionnaire") {
+    printQuestionnaires(ctx_);
+  } else if (name == "mnuImprimerReponse") {
+    printAnswerSheets(ctx_);
+  } else if (name == "mnuImprimeCorrige") {
+    printCorrectionGrid(ctx_);
+  } else if (name == "mnuImprimerErreurs") {
+    printErrorReport(ctx_);
   } else if (const auto user = userOfItem(ctx_.controls.menus, name)) {
     loadUser(*user);
   } else if (const auto address = linkAddress(name)) {

@@ -14,7 +14,8 @@ namespace ventelle {
 
 class MainWindowModel : public UserHost {
  public:
-  MainWindowModel(Dialogs& dialogs, Desktop& desktop, RandomSource& random, ChapterLibrary& library);
+  MainWindowModel(Dialogs& dialogs, Desktop& desktop, RandomSource& random, ChapterLibrary& library,
+                  PrintService& printer);
 
   // Start-up once the splash has closed: lists the skins and users and puts
   // the start exam on screen. installerFolder: where an installation leaves
@@ -53,8 +54,13 @@ class MainWindowModel : public UserHost {
   void chapterBoxFocus(int i);
   void chapterBoxHelp(int i);
   bool mouseOverErrorPanel();
+  // A click or a double-click on history entry `row` (0-based): shows that
+  // question, or draws another in its place, while a questionnaire is
+  // prepared for print; nothing otherwise.
+  void historyClick(int row);
+  void historyDoubleClick(int row);
   // A command of the menu item with that control name; false when the
-  // model has no such command.
+  // model has no such command. A greyed-out item does nothing.
   bool menuCommand(const std::string& name);
 
   // What the user-management window asks of the main window.

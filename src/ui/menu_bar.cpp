@@ -137,6 +137,16 @@ bool MenuBar::hasChildren(const std::string& name) const {
   return std::any_of(order_.begin(), order_.end(), [&](const MenuEntry& e) { return e.parent == name; });
 }
 
+bool MenuBar::reachable(const std::string& name) const {
+  for (std::string item = name; !item.empty();) {
+    const auto state = items_.find(item);
+    if (state == items_.end() || !state->second.enabled) return false;
+    const auto entry = std::find_if(order_.begin(), order_.end(), [&](const MenuEntry& e) { return e.name == item; });
+    item = entry->parent;
+  }
+  return true;
+}
+
 MenuBar initialMenuBar() {
   MenuBar bar;
   for (const auto& item : initialItems()) {

@@ -37,6 +37,8 @@ class MenuBar {
   // Items in menu order.
   const std::vector<MenuEntry>& order() const { return order_; }
   bool hasChildren(const std::string& name) const;
+  // The user can choose the item: it and every menu above it are enabled.
+  bool reachable(const std::string& name) const;
 
  private:
   std::vector<MenuEntry> order_;

@@ -39,4 +39,11 @@ std::string damagedProfile(const std::string& file, const std::vector<std::strin
   return text;
 }
 
+std::string picturesNotPrinted(const std::vector<std::string>& paths) {
+  return paths.size() == 1
+             ? "L'image " + paths.front() + " est introuvable ou illisible : sa question est imprimée sans image."
+             : "Les images " + listed(paths) +
+                   " sont introuvables ou illisibles : leurs questions sont imprimées sans image.";
+}
+
 }  // namespace ventelle::messages

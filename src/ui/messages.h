@@ -77,4 +77,25 @@ inline std::string unwritableProfile(const std::string& file) {
          "Le fichier précédent est resté intact.";
 }
 
+// Printing.
+inline const std::string kPrintQuestionnairesTitle = "Imprimer des questionnaires";
+inline const std::string kPrintAnswerSheetsTitle = "Imprimer des grilles de réponses";
+inline const std::string kQuestionnaireCopies =
+    "Indiquez ci dessous le nombre de questionnaires à imprimer, compter environ 3 pages pour 20 questions...";
+inline const std::string kAnswerSheetCopies = "Indiquez ci dessous le nombre de formulaires à imprimer";
+// The input box asking how many copies of a document of that exam to print.
+inline std::string copiesPrompt(const std::string& printTitle, const std::string& printSubtitle,
+                                const std::string& request) {
+  return "Version: " + printTitle + "\nOption:  " + printSubtitle + "\n" + request;
+}
+inline std::string tooManyCopies(int most) {
+  return "Vous ne pouvez pas imprimer plus de " + std::to_string(most) +
+         " exemplaires à la fois : indiquez un nombre plus petit.";
+}
+inline const std::string kPrintFailedTitle = "Impression impossible";
+inline const std::string kPrintFailed =
+    "L'impression n'a pas pu se faire : vérifiez l'imprimante, ou le dossier et le nom du fichier PDF.";
+// Pictures of the questionnaire that could not be read: their questions print without them.
+std::string picturesNotPrinted(const std::vector<std::string>& paths);
+
 }  // namespace ventelle::messages

@@ -5,6 +5,7 @@
 #include "ui/messages.h"
 #include "ui/question_display.h"
 #include "ui/question_draw.h"
+#include "ui/questionnaire_generation.h"
 
 namespace ventelle {
 namespace {
@@ -37,6 +38,11 @@ void questionClick(WindowContext& ctx) {
   const std::string tag = ctx.controls.question.tag;
   if (tag == tags::kButtons) {
     fullQuestionnaireQuestionClick(ctx);
+    return;
+  }
+  if (tag == tags::kBackToQuestionnaire) {
+    // Whatever is pending, the press leaves print preparation.
+    leavePrintPreparation(ctx);
     return;
   }
   ctx.controls.erreursVisible = false;

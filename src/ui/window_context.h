@@ -11,6 +11,7 @@
 #include "quiz/quiz_state.h"
 #include "ui/desktop.h"
 #include "ui/dialogs.h"
+#include "ui/print_service.h"
 #include "ui/skin_colours.h"
 #include "ui/window_controls.h"
 #include "users/user_names.h"
@@ -18,13 +19,14 @@
 namespace ventelle {
 
 struct WindowContext {
-  WindowContext(Dialogs& d, Desktop& t, RandomSource& r, ChapterLibrary& l)
-      : dialogs(d), desktop(t), random(r), library(l) {}
+  WindowContext(Dialogs& d, Desktop& t, RandomSource& r, ChapterLibrary& l, PrintService& p)
+      : dialogs(d), desktop(t), random(r), library(l), printer(p) {}
 
   Dialogs& dialogs;
   Desktop& desktop;
   RandomSource& random;
   ChapterLibrary& library;
+  PrintService& printer;
 
   WindowControls controls;
   QuizState quiz;

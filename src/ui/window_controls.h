@@ -79,6 +79,7 @@ struct WindowControls {
   std::vector<std::string> historique;
   int historiqueSelected = -1;
   bool historiqueVisible = true;
+  std::string historiqueToolTip;
   bool erreursVisible = false;
   std::string erreursCaption;  // as shown: "&" is an ordinary character here
   std::string afficheErreurs;  // the chapter's mistaken questions, comma separated

@@ -6,6 +6,7 @@
 #include "bank/chapter_library.h"
 #include "fakes/recording_desktop.h"
 #include "fakes/recording_dialogs.h"
+#include "fakes/recording_print_service.h"
 #include "fakes/scripted_random.h"
 #include "fakes/temp_folder.h"
 #include "ui/main_window_model.h"
@@ -22,9 +23,10 @@ class ModelOnFolder {
   TempFolder folder;
   RecordingDialogs dialogs;
   RecordingDesktop desktop;
+  RecordingPrintService printer;
   ScriptedRandom random{{0.1, 0.7, 0.3, 0.9, 0.5}};
   ChapterLibrary library{ProgramFolder(folder.path())};
-  MainWindowModel model{dialogs, desktop, random, library};
+  MainWindowModel model{dialogs, desktop, random, library, printer};
 };
 
 }  // namespace ventelle

@@ -115,9 +115,10 @@ TEST_F(ErrorPanelTest, AQuestionPressOfAFullQuestionnaireLeavesThePanel) {
 TEST(ErrorPanelCaption, NamesTheChapterAsItsBoxReads) {
   RecordingDialogs dialogs;
   RecordingDesktop desktop;
+  RecordingPrintService printer;
   PlannedRandom random;
   ChapterLibrary library(ProgramFolder("."));
-  WindowContext ctx(dialogs, desktop, random, library);
+  WindowContext ctx(dialogs, desktop, random, library, printer);
   ctx.controls.menus = initialMenuBar();
   ctx.examIndex = 4;
   ctx.bankPrefix = "ulm\\u";

@@ -90,9 +90,10 @@ class BrevetLights {
   TempFolder folder;
   RecordingDialogs dialogs;
   RecordingDesktop desktop;
+  RecordingPrintService printer;
   ScriptedRandom random{{0.1, 0.5, 0.9}};
   ChapterLibrary library{ProgramFolder(folder.path())};
-  WindowContext ctx{dialogs, desktop, random, library};
+  WindowContext ctx{dialogs, desktop, random, library, printer};
 };
 
 using ChapterToLight = std::vector<std::pair<int, int>>;

@@ -39,9 +39,10 @@ TEST(Marking, AuthorityExamsScoreAllOrNothing) {
                                                         {"ulm\\u", false, 6}}) {
     RecordingDialogs dialogs;
     RecordingDesktop desktop;
+    RecordingPrintService printer;
     PlannedRandom random;
     ChapterLibrary library(ProgramFolder("."));
-    WindowContext ctx(dialogs, desktop, random, library);
+    WindowContext ctx(dialogs, desktop, random, library, printer);
     ctx.controls.menus = initialMenuBar();
     ctx.bankPrefix = bankPrefix;
     ctx.quiz.question.answerCount = 2;

@@ -16,6 +16,7 @@
 #include "fakes/planned_random.h"
 #include "fakes/recording_desktop.h"
 #include "fakes/recording_dialogs.h"
+#include "fakes/recording_print_service.h"
 #include "fakes/temp_folder.h"
 #include "ui/main_window_model.h"
 #include "users/profile_store.h"
@@ -54,7 +55,7 @@ class ModelHarness {
   // Erreur -3}, C {Un -1 .. Cinq -5}, S {Six -6, Bon 6}, P5 {Oui 6, Non -6};
   // 2: X, Y, Z {Oui 6, Non -6}; 3: numbered 60; 4, 5, 6: numbered 10, 20, 30;
   // 7: 7i {Six 6, Zéro 0}, whose picture is 2004\47i.jpg (none is written); 8: numbered 1.
-  ModelHarness() : library(ProgramFolder(folder.path())), model(dialogs, desktop, random, library) {
+  ModelHarness() : library(ProgramFolder(folder.path())), model(dialogs, desktop, random, library, printer) {
     const std::vector<std::pair<std::string, int>> yesNo = {{"Oui", 6}, {"Non", -6}};
     bank_[1] = {{"A", {{"Juste", 6}, {"Faux", -2}, {"Neutre", 0}}},
                 {"B", {{"Moitié", 3}, {"Autre moitié", 3}, {"Erreur", -3}}},
@@ -69,6 +70,8 @@ class ModelHarness {
 
   // Gives a question a comment; before start().
   void setComment(int chapter, int place, const std::string& comment) { bank_[chapter][place - 1].comment = comment; }
+  // Adds a question at the end of a chapter; before start().
+  void addQuestion(int chapter, BankQuestion question) { bank_[chapter].push_back(std::move(question)); }
 
   // Starts on the default exam with that first question; lower levels and
   // re-asks off.
@@ -112,6 +115,18 @@ class ModelHarness {
     queueChapter(chapter);
     queuePlace(chapter, place);
   }
+  // Plans a draw by question priority over the eight chapters, as a
+  // questionnaire composed for print draws.
+  void queueOverAllChapters(int chapter, int place) {
+    int before = 0, total = 0;
+    for (int k = 1; k <= 8; ++k) {
+      const int count = static_cast<int>(bank_[k].size());
+      before += k < chapter ? count : 0;
+      total += count;
+    }
+    random.queueDraw(before + place, total);
+    queuePlace(chapter, place);
+  }
   void queuePlace(int chapter, int place) {
     random.queueDraw(place, static_cast<int>(bank_[chapter].size()));
     queueAnswerOrder(bank_[chapter][place - 1]);
@@ -131,6 +146,12 @@ class ModelHarness {
     if (names.size() > 1) random.queueDraw(static_cast<int>(found - names.begin()) + 1, static_cast<int>(names.size()));
     for (const auto& q : bank_[chapter])
       if (q.name == name) queueAnswerOrder(q);
+  }
+
+  // "&Générer un questionnaire", the planned questions drawn in turn.
+  void generate(const std::vector<std::pair<int, int>>& questions) {
+    for (const auto& [chapter, place] : questions) queueOverAllChapters(chapter, place);
+    model.menuCommand("mnuGenerer");
   }
 
   void tick(const std::string& caption) { model.checkClick(boxOf(caption)); }
@@ -157,6 +178,7 @@ class ModelHarness {
   TempFolder folder;
   RecordingDialogs dialogs;
   RecordingDesktop desktop;
+  RecordingPrintService printer;
   PlannedRandom random;
   ChapterLibrary library;
   MainWindowModel model;

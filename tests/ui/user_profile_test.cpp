@@ -277,9 +277,10 @@ TEST(NamedUser, AddedFromTheWindowMadeActiveAndFoundAgainAfterARestart) {
   // The program is started again on the same folder.
   RecordingDialogs dialogs;
   RecordingDesktop desktop;
+  RecordingPrintService printer;
   ScriptedRandom random{{0.9, 0.3, 0.5, 0.1, 0.7}};
   ChapterLibrary library{ProgramFolder(first.folder.path())};
-  MainWindowModel second{dialogs, desktop, random, library};
+  MainWindowModel second{dialogs, desktop, random, library, printer};
   second.start();
   EXPECT_EQ(second.activeUserName(), "parapente");
   EXPECT_EQ(first.bytesOf("parapente.ini"), builtInProfile());
