@@ -10,6 +10,7 @@
 #include "qt/program_location.h"
 #include "qt/qt_desktop.h"
 #include "qt/qt_dialogs.h"
+#include "qt/qt_print_service.h"
 #include "qt/splash_window.h"
 #include "ui/messages.h"
 #include "ui/print_service.h"
@@ -26,13 +27,6 @@ std::optional<std::filesystem::path> installerFolder() {
   return std::nullopt;
 #endif
 }
-
-// Until the print preview is wired in, every print command ends as if the
-// user had closed the print dialog.
-class NoPrinter : public ventelle::PrintService {
- public:
-  ventelle::PrintOutcome print(const ventelle::PrintJob&) override { return ventelle::PrintOutcome::Cancelled; }
-};
 
 }  // namespace
 
@@ -52,11 +46,12 @@ int main(int argc, char* argv[]) {
   ventelle::QtDialogs dialogs;
   ventelle::QtDesktop desktop;
   ventelle::ClockRandom random;
-  NoPrinter printer;
+  ventelle::QtPrintService printer;
   ventelle::showSplash(library.folder(), random);
   ventelle::MainWindowModel model(dialogs, desktop, random, library, printer);
   ventelle::MainWindow window(model);
   dialogs.setParent(&window);
+  printer.setParent(&window);
   window.centreOnScreen();
   window.show();
   try {

@@ -279,6 +279,10 @@ void MainWindow::buildScore(QWidget* central) {
 
   historique_ = new QListWidget(central);
   historique_->setObjectName(QStringLiteral("Historique"));
+  connect(historique_, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { act([this, item] { model_.historyClick(historique_->row(item)); }); });
+  connect(historique_, &QListWidget::itemDoubleClicked, this,
+          [this](QListWidgetItem* item) { act([this, item] { model_.historyDoubleClick(historique_->row(item)); }); });
   historique_->setGeometry(kRightColumn, kAnswersTop + 200, kRightWidth, kHeight - kAnswersTop - 206);
   buttonsArea_ = new QWidget(central);
   buttonsArea_->setObjectName(QStringLiteral("Boutons"));
@@ -413,11 +417,17 @@ void MainWindow::renderScore() {
   final_->setGeometry(c.finalAtBottom ? QRect(10, kHeight - 40, 444, 36) : QRect(10, kQuestionTop, 457, 136));
   final_->raise();
   historique_->setVisible(c.historiqueVisible);
-  if (historique_->count() != static_cast<int>(c.historique.size()) ||
-      (historique_->count() > 0 && historique_->item(historique_->count() - 1)->text() != q(c.historique.back()))) {
+  // Compared whole: a replaced question changes an entry in the middle.
+  QStringList entries;
+  for (const auto& entry : c.historique) entries << q(entry);
+  bool same = historique_->count() == entries.size();
+  for (int k = 0; same && k < entries.size(); ++k) same = historique_->item(k)->text() == entries[k];
+  if (!same) {
+    const QSignalBlocker blocker(historique_);
     historique_->clear();
-    for (const auto& entry : c.historique) historique_->addItem(q(entry));
+    historique_->addItems(entries);
   }
+  historique_->setToolTip(q(c.historiqueToolTip));
   historique_->setCurrentRow(c.historiqueSelected);
 }
 

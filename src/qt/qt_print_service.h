@@ -17,7 +17,9 @@ using DocumentDrawing = std::function<void(PrintDevice&, const PrintJob&)>;
 // asks for, so the printer's own copy count starts at 1.
 class QtPrintService : public PrintService {
  public:
-  explicit QtPrintService(QWidget* parent, DocumentDrawing draw = drawDocument);
+  explicit QtPrintService(QWidget* parent = nullptr, DocumentDrawing draw = drawDocument);
+  // The window the preview stands over.
+  void setParent(QWidget* parent) { parent_ = parent; }
   // Printed once the pages went to the printer or the file, Cancelled when
   // the preview closed without printing, Failed when the printer or the file
   // could not be written.

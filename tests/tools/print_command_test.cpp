@@ -1,0 +1,133 @@
+// ventelle-print run as an instructor would, its PDFs read back with
+// pdftotext.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <regex>
+
+#include "core/file_io.h"
+#include "fakes/temp_folder.h"
+
+namespace ventelle {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+  int status = -1;
+  std::string output;  // standard output and error
+};
+
+Outcome run(const std::string& command) {
+  Outcome result;
+  FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
+  std::array<char, 4096> buffer{};
+  while (const auto got = std::fread(buffer.data(), 1, buffer.size(), pipe)) result.output.append(buffer.data(), got);
+  result.status = WEXITSTATUS(::pclose(pipe));
+  return result;
+}
+
+std::string pageText(const fs::path& pdf, int page) {
+  return run("pdftotext -layout -f " + std::to_string(page) + " -l " + std::to_string(page) + " '" + pdf.string() +
+             "' -")
+      .output;
+}
+
+int pageCount(const fs::path& pdf) {
+  std::smatch match;
+  const std::string info = run("pdfinfo '" + pdf.string() + "'").output;
+  return std::regex_search(info, match, std::regex("Pages:\\s+(\\d+)")) ? std::stoi(match[1]) : 0;
+}
+
+// Every file of a folder with its bytes.
+std::map<std::string, std::string> contents(const fs::path& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : fs::recursive_directory_iterator(folder))
+    if (entry.is_regular_file()) files[fs::relative(entry.path(), folder).string()] = *readFileBytes(entry.path());
+  return files;
+}
+
+class PrintCommand : public ::testing::Test {
+ protected:
+  void SetUp() override { fs::copy(VENTELLE_DATA_DIR, program.path(), fs::copy_options::recursive); }
+  Outcome print(const std::string& arguments) {
+    return run(std::string(VENTELLE_PRINT) + " --folder '" + program.path().string() + "' " + arguments);
+  }
+  fs::path out(const std::string& name) const { return output.path() / name; }
+
+  TempFolder program;
+  TempFolder output;
+};
+
+TEST_F(PrintCommand, WritesTheFourDocumentsAndLeavesTheProgramFolderAsItWas) {
+  program.write("Lucie.ini", "");  // purged as an old profile in the private copy only
+  const auto before = contents(program.path());
+  const Outcome done = print("--exam 7 --seed 1 --copies 2 --questionnaire '" + out("q.pdf").string() +
+                         "' --answer-sheets '" + out("a.pdf").string() + "' --correction '" + out("c.pdf").string() +
+                         "' --error-report '" + out("r.pdf").string() + "'");
+  ASSERT_EQ(done.status, 0) << done.output;
+  EXPECT_EQ(contents(program.path()), before);
+
+  // Two copies, each numbered from page 1, every question once per copy in order.
+  const int pages = pageCount(out("q.pdf"));
+  ASSERT_GT(pages, 4);
+  int expectedPage = 1, nextQuestion = 1, copies = 0;
+  for (int page = 1; page <= pages; ++page) {
+    const std::string text = pageText(out("q.pdf"), page);
+    EXPECT_NE(text.find("Ventelle V 6.1"), std::string::npos) << "page " << page;
+    std::smatch number;
+    ASSERT_TRUE(std::regex_search(text, number, std::regex("Page (\\d+)"))) << "page " << page;
+    if (std::stoi(number[1]) == 1 && page > 1) {
+      EXPECT_EQ(nextQuestion, 61);
+      nextQuestion = 1;
+      expectedPage = 1;
+    }
+    EXPECT_EQ(std::stoi(number[1]), expectedPage++);
+    copies += std::stoi(number[1]) == 1;
+    const std::regex label("Question N°(\\d+)");
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), label); it != std::sregex_iterator(); ++it)
+      EXPECT_EQ(std::stoi((*it)[1]), nextQuestion++);
+  }
+  EXPECT_EQ(copies, 2);
+  EXPECT_EQ(nextQuestion, 61);
+
+  EXPECT_EQ(pageCount(out("a.pdf")), 2);
+  const std::string sheet = pageText(out("a.pdf"), 1);
+  for (const char* text : {"Nom:", "Prénom:", "Note:", " 1 ", "15", "16", "60"})
+    EXPECT_NE(sheet.find(text), std::string::npos) << text;
+  EXPECT_EQ(pageCount(out("c.pdf")), 1);
+  EXPECT_NE(pageText(out("c.pdf"), 1).find("Grille de Correction"), std::string::npos);
+  EXPECT_NE(pageText(out("r.pdf"), 1).find("Historique des erreurs sur le QCM Parapente 2004"), std::string::npos);
+}
+
+TEST_F(PrintCommand, TheSameSeedDrawsTheSameQuestionnaire) {
+  ASSERT_EQ(print("--seed 7 --questionnaire '" + out("1.pdf").string() + "'").status, 0);
+  ASSERT_EQ(print("--seed 7 --questionnaire '" + out("2.pdf").string() + "'").status, 0);
+  ASSERT_EQ(print("--seed 8 --questionnaire '" + out("3.pdf").string() + "'").status, 0);
+  EXPECT_EQ(run("pdftotext '" + out("1.pdf").string() + "' -").output,
+            run("pdftotext '" + out("2.pdf").string() + "' -").output);
+  EXPECT_NE(run("pdftotext '" + out("1.pdf").string() + "' -").output,
+            run("pdftotext '" + out("3.pdf").string() + "' -").output);
+}
+
+TEST_F(PrintCommand, RefusesWhatItCannotDoWithAMessage) {
+  for (const auto& [arguments, message] : std::vector<std::pair<std::string, std::string>>{
+           {"--exam 4 --size 20 --correction x.pdf", "cet examen ne propose pas de questionnaire de 20 questions."},
+           {"--exam 7 --size 30 --correction x.pdf", "cet examen ne propose pas de questionnaire de 30 questions."},
+           {"--exam 4 --include-lower --correction x.pdf", "cet examen n'a pas de QCMs inférieurs à inclure."},
+           {"--user Personne --error-report x.pdf", "l'utilisateur Personne n'a pas de profil"},
+           {"--copies 0 --correction x.pdf", "--copies attend un nombre d'exemplaires de 1 à 100."}}) {
+    const Outcome refused = print(arguments);
+    EXPECT_EQ(refused.status, 2) << arguments;
+    EXPECT_NE(refused.output.find(message), std::string::npos) << refused.output;
+  }
+  const Outcome unwritable = print("--correction /proc/ventelle/c.pdf");
+  EXPECT_EQ(unwritable.status, 1);
+  EXPECT_NE(unwritable.output.find("n'a pas pu être écrit"), std::string::npos) << unwritable.output;
+}
+
+}  // namespace
+}  // namespace ventelle
