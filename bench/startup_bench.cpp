@@ -63,7 +63,28 @@ void StartUp(benchmark::State& state) {
   }
 }
 
+// "Générer un questionnaire" for the paraglider pilot brevet: the state saved,
+// 60 questions drawn and loaded into the history list; then "Retour au
+// Questionnaire", not timed.
+void GenerateQuestionnaire(benchmark::State& state) {
+  ShippedFolder folder;
+  SilentDialogs dialogs;
+  SilentDesktop desktop;
+  ClockRandom random;
+  SilentPrinter printer;
+  ChapterLibrary library{ProgramFolder(folder.root())};
+  MainWindowModel model(dialogs, desktop, random, library, printer);
+  model.start();
+  for (auto _ : state) {
+    model.menuCommand("mnuGenerer");
+    state.PauseTiming();
+    model.questionClick();
+    state.ResumeTiming();
+  }
+}
+
 }  // namespace
 
+BENCHMARK(GenerateQuestionnaire)->Unit(benchmark::kMillisecond);
 BENCHMARK(ExamSwitch2004)->Unit(benchmark::kMillisecond);
 BENCHMARK(StartUp)->Unit(benchmark::kMillisecond);
