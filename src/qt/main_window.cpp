@@ -194,6 +194,13 @@ void MainWindow::addMenuItem(const MenuEntry& entry, const MenuItem& item, QActi
     } else if (name == "mnuGestionU") {
       connect(action, &QAction::triggered, this,
               [this] { openUserWindow(model_, this, [this](const std::function<void()>& event) { act(event); }); });
+    } else if (name == "mnuGenerer") {
+      // Drawing a whole questionnaire shows the busy pointer meanwhile.
+      connect(action, &QAction::triggered, this, [this, name] {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        act([this, name] { model_.menuCommand(name); });
+        QApplication::restoreOverrideCursor();
+      });
     } else if (!action->isSeparator()) {
       connect(action, &QAction::triggered, this, [this, name] { act([this, name] { model_.menuCommand(name); }); });
     }
