@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QMenuBar>
@@ -12,8 +13,10 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "qt/find_child.h"
+#include "core/seeded_random.h"
 #include "fakes/model_on_folder.h"
+#include "fakes/recording_print_service.h"
+#include "qt/find_child.h"
 #include "qt/main_window.h"
 #include "ui/expected_menus.h"
 #include "ui/messages.h"
@@ -227,3 +230,44 @@ int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
+
+namespace ventelle {
+namespace {
+
+// The history list of a generated questionnaire: a click shows the question,
+// a double-click draws another in its place.
+TEST(MainWindowHistory, TheListOfAGeneratedQuestionnaireShowsAndReplacesItsQuestions) {
+  // The shipped banks under a seeded generator: a short rotation of values
+  // would draw the questions already composed over and over.
+  TempFolder folder;
+  std::filesystem::copy(VENTELLE_DATA_DIR, folder.path(), std::filesystem::copy_options::recursive);
+  RecordingDialogs dialogs;
+  RecordingDesktop desktop;
+  RecordingPrintService printer;
+  SeededRandom random{60};
+  ChapterLibrary library{ProgramFolder(folder.path())};
+  MainWindowModel model{dialogs, desktop, random, library, printer};
+  MainWindow window{model};
+  model.start();
+  window.render();
+  findControl<QAction>(window, "mnuGenerer")->trigger();
+  auto* list = findControl<QListWidget>(window, "Historique");
+  ASSERT_EQ(list->count(), 60);
+  EXPECT_EQ(list->toolTip(), QStringLiteral("double-cliquez pour changer une question"));
+  EXPECT_EQ(findControl<QPushButton>(window, "Question")->text(), QStringLiteral("Retour au Questionnaire"));
+
+  const QRect third = list->visualItemRect(list->item(2));
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, third.center());
+  EXPECT_EQ(findControl<QLabel>(window, "Numero")->text(), QStringLiteral("QCM") + list->item(2)->text());
+
+  QStringList before;
+  for (int k = 0; k < list->count(); ++k) before << list->item(k)->text();
+  for (int attempt = 0; attempt < 5 && list->item(2)->text() == before[2]; ++attempt)
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
+  EXPECT_NE(list->item(2)->text(), before[2]);
+  for (int k = 0; k < list->count(); ++k)
+    if (k != 2) EXPECT_EQ(list->item(k)->text(), before[k]);
+}
+
+}  // namespace
+}  // namespace ventelle

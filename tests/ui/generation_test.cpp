@@ -1,8 +1,9 @@
 #include <filesystem>
-#include <random>
 #include <string>
 
 #include <gtest/gtest.h>
+
+#include "core/seeded_random.h"
 
 #include "fakes/tiny_jpeg.h"
 #include "ui/model_harness.h"
@@ -194,20 +195,13 @@ TEST_F(GenerationTest, ADoubleClickThatCannotDrawLeavesTheModeWithOneMessage) {
 // The shipped banks under a seeded generator: a short rotation of values
 // would draw the questions already composed over and over.
 struct ShippedBanks {
-  class SeededRandom : public RandomSource {
-   public:
-    double uniform() override { return distribution(engine); }
-    std::mt19937 engine{2004};
-    std::uniform_real_distribution<double> distribution{0.0, 1.0};
-  };
-
   ShippedBanks() { std::filesystem::copy(VENTELLE_DATA_DIR, folder.path(), std::filesystem::copy_options::recursive); }
 
   TempFolder folder;
   RecordingDialogs dialogs;
   RecordingDesktop desktop;
   RecordingPrintService printer;
-  SeededRandom random;
+  SeededRandom random{2004};
   ChapterLibrary library{ProgramFolder(folder.path())};
   MainWindowModel model{dialogs, desktop, random, library, printer};
 };
