@@ -9,9 +9,11 @@ namespace ventelle {
 class SilentDialogs : public Dialogs {
  public:
   void message(MessageIcon, const std::string&, const std::string&) override {}
+  // Input boxes answer this, or are cancelled.
   std::optional<std::string> input(const std::string&, const std::string&, const std::string&) override {
-    return std::nullopt;
+    return answer;
   }
+  std::optional<std::string> answer;
 };
 
 class SilentDesktop : public Desktop {
