@@ -22,8 +22,10 @@ void printCorrectionGrid(PrintDevice& device, const PrintedQuestionnaire& questi
 // The user's error report, in twips.
 void printErrorReport(PrintDevice& device, const PrintedErrorReport& report);
 
-// The header line's field to fill in by hand: the underline runs under the
-// blanks.
-inline constexpr std::string_view kSessionField = "Session                       ";
+// The head of a questionnaire or a grid, in the bold underlined font set by
+// the caller: the "Session" field to fill in by hand (the underline runs
+// under the blanks), a field at the right when one is given ("Note:" of an
+// answer sheet), and the two titles centred.
+void printSheetHeading(PrintCursor& cursor, const PrintedQuestionnaire& questionnaire, std::string_view rightField);
 
 }  // namespace ventelle

@@ -17,19 +17,7 @@ constexpr std::string_view kLetters = "abcde";
 void printHeader(PrintCursor& cursor, const PrintedQuestionnaire& questionnaire, bool answerSheet) {
   cursor.setUnit(PrintUnit::Millimetres);
   cursor.setFont({10, true, true});
-  cursor.y = cursor.textHeight("SN") + 5;
-  cursor.x = 5;
-  cursor.print(kSessionField);
-  if (answerSheet) {
-    cursor.x = cursor.pageWidth() - 5 - cursor.textWidth(kNoteField);
-    cursor.printLine(kNoteField);
-  }
-  cursor.y = 20;
-  cursor.setSize(20);
-  printCentred(cursor, questionnaire.title);
-  cursor.setUnderline(false);
-  cursor.setSize(15);
-  printCentred(cursor, questionnaire.subtitle);
+  printSheetHeading(cursor, questionnaire, answerSheet ? kNoteField : std::string_view());
   cursor.y = 45;
   if (answerSheet) {
     cursor.x = 10;

@@ -81,15 +81,7 @@ void printCopy(PrintDevice& device, const PrintedQuestionnaire& questionnaire) {
   };
 
   cursor.setFont({10, true, true});
-  cursor.y = cursor.textHeight("SN") + 5;
-  cursor.x = 5;
-  cursor.print(kSessionField);
-  cursor.y = 20;
-  cursor.setSize(20);
-  printCentred(cursor, questionnaire.title);
-  cursor.setUnderline(false);
-  cursor.setSize(15);
-  printCentred(cursor, questionnaire.subtitle);
+  printSheetHeading(cursor, questionnaire, {});
   cursor.y = kFirstQuestionTop;
   cursor.setSize(10);
 
@@ -120,6 +112,23 @@ double questionHeight(const PrintCursor& cursor, const PrintedQuestion& question
 
 void printQuestionnaires(PrintDevice& device, const PrintedQuestionnaire& questionnaire, int copies) {
   for (int copy = 0; copy < copies; ++copy) printCopy(device, questionnaire);
+}
+
+void printSheetHeading(PrintCursor& cursor, const PrintedQuestionnaire& questionnaire, std::string_view rightField) {
+  static constexpr std::string_view kSessionField = "Session                       ";
+  cursor.y = cursor.textHeight("SN") + 5;
+  cursor.x = 5;
+  cursor.print(kSessionField);
+  if (!rightField.empty()) {
+    cursor.x = cursor.pageWidth() - 5 - cursor.textWidth(rightField);
+    cursor.printLine(rightField);
+  }
+  cursor.y = 20;
+  cursor.setSize(20);
+  printCentred(cursor, questionnaire.title);
+  cursor.setUnderline(false);
+  cursor.setSize(15);
+  printCentred(cursor, questionnaire.subtitle);
 }
 
 }  // namespace ventelle
