@@ -39,7 +39,7 @@ CountdownDigits countdownDigits(int ticksLeft) {
 }
 
 int raisedIconLevel(int k, int level) {
-  if (level >= kCompleteLevel) return kCompleteLevel;
+  // A complete icon is already past the category's last level and stays complete.
   const int raised = level + 1;
   return raised >= category(k).levelsToComplete ? kCompleteLevel : raised;
 }

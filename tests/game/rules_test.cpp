@@ -68,6 +68,9 @@ INSTANTIATE_TEST_SUITE_P(Answers, CountdownPoints,
                                            PointsCase{-2, 12, -600}));  // a negative mark costs points
 
 TEST(Countdown, TicksLeftAreHeldWithin0To41) {
+  EXPECT_EQ(ticksLeftAfter(0), 41);
+  EXPECT_EQ(ticksLeftAfter(42), 0);
+  EXPECT_EQ(ticksLeftAfter(43), 0);
   EXPECT_EQ(answerPoints(6, 42), 2460);
   EXPECT_EQ(answerPoints(6, -3), 0);
 }
