@@ -85,4 +85,19 @@ std::string iconPicture(int k, int level) {
   return stem + std::to_string(level) + ".gif";
 }
 
+int panelLeft(int p) {
+  static constexpr std::array<int, kMaxPlayers> kLefts = {120, 1880, 4980, 6730};
+  if (p < 1 || p > kMaxPlayers) throw std::out_of_range("player " + std::to_string(p));
+  return kLefts[p - 1];
+}
+
+Place panelPawn(int p) { return {panelLeft(p) + kCellTwips, 3900}; }
+Place panelName(int p) { return {panelLeft(p) + 120, 4400}; }
+Place panelScore(int p) { return {panelLeft(p) + 110, 4760}; }
+
+Place panelIcon(int p, int k) {
+  category(k);  // refuses a category outside 1..9
+  return {panelLeft(p) + kCellTwips * ((k - 1) % 3), 5200 + kCellTwips * ((k - 1) / 3)};
+}
+
 }  // namespace ventelle

@@ -64,4 +64,27 @@ std::string squarePicture(int tag);
 // "meteo1.gif".."meteo3.gif" on the way, "meteo.gif" when complete.
 std::string iconPicture(int k, int level);
 
+// --- Player panels ----------------------------------------------------------
+
+constexpr int kMaxPlayers = 4;
+
+struct Place {
+  int left;
+  int top;
+  bool operator==(const Place&) const = default;
+};
+
+// Player p's panel (p = 1..4) under the track: a copy of the pawn, the name,
+// the score and the nine category icons in a 3 x 3 block filled row by row.
+int panelLeft(int p);
+Place panelPawn(int p);
+Place panelName(int p);
+Place panelScore(int p);
+Place panelIcon(int p, int k);
+
+// Between the panels of players 2 and 3: the die and the pawn of the player
+// whose turn it is.
+inline constexpr Place kDiePlace{3890, 5425};
+inline constexpr Place kTurnPawnPlace{3950, 4650};
+
 }  // namespace ventelle

@@ -101,5 +101,16 @@ INSTANTIATE_TEST_SUITE_P(Icons, IconPictures,
                                            IconPicture{6, 4, "cerf-volant.gif"},
                                            IconPicture{7, 2, "reglementation2.gif"}));
 
+TEST(Panels, StandSideBySideWithTheIconsRowByRow) {
+  EXPECT_EQ(panelPawn(1), (Place{645, 3900}));
+  EXPECT_EQ(panelName(2), (Place{2000, 4400}));
+  EXPECT_EQ(panelScore(3), (Place{5090, 4760}));
+  EXPECT_EQ(panelIcon(4, 1), (Place{6730, 5200}));
+  EXPECT_EQ(panelIcon(4, 3), (Place{7780, 5200}));
+  EXPECT_EQ(panelIcon(1, 4), (Place{120, 5725}));
+  EXPECT_EQ(panelIcon(2, 9), (Place{2930, 6250}));
+  EXPECT_THROW(panelLeft(5), std::out_of_range);
+}
+
 }  // namespace
 }  // namespace ventelle
