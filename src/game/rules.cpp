@@ -5,6 +5,14 @@
 
 namespace ventelle {
 
+int drawStartSquare(RandomSource& random) { return random.draw(kSquareCount); }
+
+int rollDie(RandomSource& random, int shownFace) {
+  int face = random.draw(6);
+  while (face == shownFace) face = random.draw(6);
+  return face;
+}
+
 int squareAfter(int square) { return square >= kSquareCount ? 1 : square + 1; }
 
 PawnMove movePawn(int fromSquare, int throwOfDie) {

@@ -6,9 +6,19 @@
 #include <string_view>
 #include <vector>
 
+#include "core/random_source.h"
 #include "game/board.h"
 
 namespace ventelle {
+
+// --- Chance ---------------------------------------------------------------
+
+// The square where all pawns start, drawn once for the game.
+int drawStartSquare(RandomSource& random);
+
+// The die's next face: drawn again while it equals the face shown, so two
+// faces in a row always differ.
+int rollDie(RandomSource& random, int shownFace);
 
 // --- Moving -------------------------------------------------------------
 

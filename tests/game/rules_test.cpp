@@ -2,10 +2,23 @@
 
 #include <gtest/gtest.h>
 
+#include "fakes/planned_random.h"
+
 namespace ventelle {
 namespace {
 
 using Steps = std::vector<int>;
+
+TEST(Chance, TheDieNeverShowsTheSameFaceTwiceInARow) {
+  PlannedRandom random;
+  random.queueDraw(4, 6);
+  random.queueDraw(4, 6);
+  random.queueDraw(2, 6);
+  EXPECT_EQ(rollDie(random, 4), 2);
+  EXPECT_EQ(random.pending(), 0u);
+  random.queueDraw(68, 68);
+  EXPECT_EQ(drawStartSquare(random), 68);
+}
 
 TEST(PawnMove, PassesSquare68OnToSquare1) {
   EXPECT_EQ(movePawn(65, 6).steps, (Steps{66, 67, 68, 1, 2, 3}));
