@@ -8,9 +8,12 @@ namespace ventelle {
 int drawStartSquare(RandomSource& random) { return random.draw(kSquareCount); }
 
 int rollDie(RandomSource& random, int shownFace) {
+  // Redraws are bounded, so a poor random source cannot hang the game: past
+  // the bound the face after the one shown is taken.
+  constexpr int kMostRedraws = 100;
   int face = random.draw(6);
-  while (face == shownFace) face = random.draw(6);
-  return face;
+  for (int redraw = 0; face == shownFace && redraw < kMostRedraws; ++redraw) face = random.draw(6);
+  return face == shownFace ? shownFace % 6 + 1 : face;
 }
 
 int squareAfter(int square) { return square >= kSquareCount ? 1 : square + 1; }

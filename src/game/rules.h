@@ -17,7 +17,7 @@ namespace ventelle {
 int drawStartSquare(RandomSource& random);
 
 // The die's next face: drawn again while it equals the face shown, so two
-// faces in a row always differ.
+// faces in a row always differ, even with a random source stuck on one value.
 int rollDie(RandomSource& random, int shownFace);
 
 // --- Moving -------------------------------------------------------------

@@ -20,6 +20,15 @@ TEST(Chance, TheDieNeverShowsTheSameFaceTwiceInARow) {
   EXPECT_EQ(drawStartSquare(random), 68);
 }
 
+TEST(Die, NeverRepeatsTheFaceShownEvenWithAConstantRandomSource) {
+  class Constant : public RandomSource {
+   public:
+    double uniform() override { return 0.5; }  // always face 4
+  } constant;
+  EXPECT_EQ(rollDie(constant, 4), 5);
+  EXPECT_EQ(rollDie(constant, 3), 4);
+}
+
 TEST(PawnMove, PassesSquare68OnToSquare1) {
   EXPECT_EQ(movePawn(65, 6).steps, (Steps{66, 67, 68, 1, 2, 3}));
   EXPECT_EQ(movePawn(68, 1).finalSquare(), 1);
