@@ -19,8 +19,8 @@
 namespace ventelle {
 
 MainWindowModel::MainWindowModel(Dialogs& dialogs, Desktop& desktop, RandomSource& random, ChapterLibrary& library,
-                                 PrintService& printer)
-    : ctx_(dialogs, desktop, random, library, printer) {
+                                 PrintService& printer, Sound& sound)
+    : ctx_(dialogs, desktop, random, library, printer, sound) {
   ctx_.controls.menus = initialMenuBar();
 }
 

@@ -15,7 +15,7 @@ namespace ventelle {
 class MainWindowModel : public UserHost {
  public:
   MainWindowModel(Dialogs& dialogs, Desktop& desktop, RandomSource& random, ChapterLibrary& library,
-                  PrintService& printer);
+                  PrintService& printer, Sound& sound = silentSound());
 
   // Start-up once the splash has closed: lists the skins and users and puts
   // the start exam on screen. installerFolder: where an installation leaves
@@ -62,6 +62,19 @@ class MainWindowModel : public UserHost {
   // A command of the menu item with that control name; false when the
   // model has no such command. A greyed-out item does nothing.
   bool menuCommand(const std::string& name);
+
+  // The goose game on the board (menu "&Jeu de l'Oie").
+  const GooseGame& game() const { return ctx_.game; }
+  // The name box's text has become `text`, `widthTwips` wide in the
+  // window's font: false when it is refused and the box goes back to
+  // game().nameText().
+  bool gameNameEdited(const std::string& text, int widthTwips);
+  // Enter in the name box.
+  void gameNameEntered();
+  void gameDieClick();
+  // One tick of the game's timer, game().timer(); nothing while a message
+  // box of another event is open.
+  void gameTick();
 
   // What the user-management window asks of the main window.
   void loadUser(const std::string& userName) override;

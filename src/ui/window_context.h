@@ -1,12 +1,15 @@
 #pragma once
 // The state the main window's event procedures share, and the outside world
 // they reach through seams.
+#include <map>
 #include <string>
 
 #include "core/exam_catalogue.h"
 
 #include "bank/chapter_library.h"
 #include "core/random_source.h"
+#include "core/sound.h"
+#include "game/goose_game.h"
 #include "quiz/error_lists.h"
 #include "quiz/quiz_state.h"
 #include "ui/desktop.h"
@@ -19,8 +22,8 @@
 namespace ventelle {
 
 struct WindowContext {
-  WindowContext(Dialogs& d, Desktop& t, RandomSource& r, ChapterLibrary& l, PrintService& p)
-      : dialogs(d), desktop(t), random(r), library(l), printer(p) {}
+  WindowContext(Dialogs& d, Desktop& t, RandomSource& r, ChapterLibrary& l, PrintService& p, Sound& s)
+      : dialogs(d), desktop(t), random(r), library(l), printer(p), game(r, s) {}
 
   Dialogs& dialogs;
   Desktop& desktop;
@@ -39,6 +42,9 @@ struct WindowContext {
   std::string skinName = "classique";
   bool profileWriteFailing = false;  // the last write of the profile failed; the user has been told
   bool gameOpen = false;  // a goose game is on the board
+  GooseGame game;
+  std::map<std::string, bool> enabledBeforeGame;  // the commands a game locks, as they were
+  int dialogsOpen = 0;    // message or input boxes on screen: a tick then waits
   char hoverState = 0;    // 'N' while the wing shows its crossed-out picture, 'Y' once it is back
 
   bool trainingMode() const { return controls.menus.at("mnuEvaluation").checked; }

@@ -48,9 +48,13 @@ struct NumberedButton {
 constexpr int kChapterBoxes = 9;
 constexpr int kQuestionAreaWidth = 6855;  // twips
 constexpr int kPictureRightEdge = 8280;   // twips
+constexpr int kNormalWindowWidth = 9180;  // twips
+constexpr int kGameWindowWidth = 8475;    // twips, while the goose board is up
 
 struct WindowControls {
   std::string title;
+  int windowWidth = kNormalWindowWidth;
+  bool statisticsVisible = true;  // the score captions and counters
 
   std::string labelQuestion;
   bool labelQuestionVisible = true;
