@@ -44,7 +44,6 @@ struct WindowContext {
   bool gameOpen = false;  // a goose game is on the board
   GooseGame game;
   std::map<std::string, bool> enabledBeforeGame;  // the commands a game locks, as they were
-  int dialogsOpen = 0;    // message or input boxes on screen: a tick then waits
   char hoverState = 0;    // 'N' while the wing shows its crossed-out picture, 'Y' once it is back
 
   bool trainingMode() const { return controls.menus.at("mnuEvaluation").checked; }
