@@ -22,7 +22,8 @@
 namespace ventelle {
 
 struct WindowContext {
-  WindowContext(Dialogs& d, Desktop& t, RandomSource& r, ChapterLibrary& l, PrintService& p, Sound& s)
+  WindowContext(Dialogs& d, Desktop& t, RandomSource& r, ChapterLibrary& l, PrintService& p,
+                Sound& s = silentSound())
       : dialogs(d), desktop(t), random(r), library(l), printer(p), game(r, s) {}
 
   Dialogs& dialogs;
