@@ -28,8 +28,9 @@ void drawWindowBackground(QWidget& central, const WindowControls& controls) {
     palette.setBrush(QPalette::Window, back);
   } else {
     // The picture at its own size from the top-left corner; the colour shows
-    // where a smaller picture ends.
-    QPixmap ground(central.size().expandedTo({1, 1}));
+    // where a smaller picture ends. The window's size is known before it is
+    // first shown, when the central widget has not been laid out yet.
+    QPixmap ground(central.size().expandedTo(central.window()->size()).expandedTo({1, 1}));
     ground.fill(back);
     QPainter painter(&ground);
     painter.drawPixmap(0, 0, skinPicture(controls.windowPicture));

@@ -24,6 +24,9 @@ std::string skinNotApplied(const std::string& skinName, const SkinFault& fault) 
     case SkinFaultKind::TooFewValues:
       return "Le fichier d'habillage " + file + " " + valuesFound(fault.value) + " sur les 16 attendues." + kLookKept;
     case SkinFaultKind::BadColour:
+      if (fault.text.empty())
+        return "Le fichier d'habillage " + file + " est endommagé : sa valeur n° " + std::to_string(fault.value) +
+               " est vide au lieu d'une couleur." + kLookKept;
       return "Le fichier d'habillage " + file + " est endommagé : sa valeur n° " + std::to_string(fault.value) + " (" +
              quoted(fault.text) + ") n'est pas une couleur, c'est-à-dire un nombre entier de 0 à 16777215." +
              kLookKept;
