@@ -17,7 +17,6 @@ bool isPictureValue(int k) { return k == 2 || k == 4 || k == 6; }
 std::optional<Colour> colourOf(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
   while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  if (text.empty() || text.front() == '+' || text.front() == '-') return std::nullopt;
   std::uint32_t value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc() || end != text.data() + text.size() || value > kLargestColour) return std::nullopt;

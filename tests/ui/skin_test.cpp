@@ -232,6 +232,8 @@ struct DamagedSkin {
   std::string message;                     // what the user is told, choosing it in the menu
 };
 
+void PrintTo(const DamagedSkin& skin, std::ostream* out) { *out << skin.what; }
+
 const std::string kFile = "Le fichier d'habillage skin/abime.col ";
 const std::string kKept = " L'affichage reste inchangé.";
 const std::string kNotAColour = " n'est pas une couleur, c'est-à-dire un nombre entier de 0 à 16777215." + kKept;
