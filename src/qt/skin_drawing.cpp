@@ -43,7 +43,15 @@ void drawWindowBackground(QWidget& central, const WindowControls& controls) {
 void drawQuestionButton(QPushButton& button, const QuestionButton& model) {
   const QuestionButtonDress& dress = model.dress;
   const std::string& picture = dress.picture(model.tag);
-  button.setText(QString::fromStdString(dress.shownCaption(model.tag, model.caption)));
+  const QString caption = QString::fromStdString(dress.shownCaption(model.tag, model.caption));
+  button.setText(caption);
+  // A long caption ("Retour au Questionnaire") takes a smaller font rather
+  // than losing its ends.
+  QFont font = button.parentWidget() ? button.parentWidget()->font() : button.font();
+  const int room = button.width() - 10;
+  while (QFontMetrics(font).horizontalAdvance(caption) > room && font.pointSizeF() > 6)
+    font.setPointSizeF(font.pointSizeF() - 0.5);
+  button.setFont(font);
   if (picture.empty()) {
     button.setIcon(QIcon());
   } else {

@@ -11,6 +11,7 @@
 #include "qt/colours.h"
 #include "qt/find_child.h"
 #include "qt/main_window.h"
+#include "qt/skin_drawing.h"
 
 namespace ventelle {
 namespace {
@@ -54,6 +55,22 @@ TEST_F(SkinDrawingTest, PicturesOfTheSkinAreDrawnAndGoWithAPlainSkin) {
   EXPECT_EQ(window.centralWidget()->palette().color(QPalette::Window), toQColor(SkinColours{}.windowBack));
   EXPECT_EQ(button()->text(), QStringLiteral("Question Suivante"));
   EXPECT_TRUE(button()->icon().isNull());
+}
+
+TEST(QuestionButtonDrawing, ALongCaptionIsMadeSmallerToBeReadWhole) {
+  QWidget parent;
+  QPushButton button(&parent);
+  button.setGeometry(0, 0, 142, 40);
+  QuestionButton model;
+  model.tag = tags::kBackToQuestionnaire;
+  model.caption = "Retour au Questionnaire";
+  drawQuestionButton(button, model);
+  EXPECT_EQ(button.text(), QStringLiteral("Retour au Questionnaire"));
+  EXPECT_LE(QFontMetrics(button.font()).horizontalAdvance(button.text()), button.width() - 10);
+  model.tag = tags::kEvaluation;
+  model.caption = "Evaluation";
+  drawQuestionButton(button, model);
+  EXPECT_EQ(button.font().pointSizeF(), parent.font().pointSizeF());
 }
 
 }  // namespace
