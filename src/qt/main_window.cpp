@@ -20,6 +20,7 @@
 
 #include "core/fatal_error.h"
 #include "qt/colours.h"
+#include "qt/skin_drawing.h"
 #include "qt/tick_row.h"
 #include "qt/user_window.h"
 #include "ui/menu_bar.h"
@@ -356,9 +357,7 @@ void MainWindow::buildErrorPanel(QWidget* central) {
 void MainWindow::render() {
   const WindowControls& c = model_.controls();
   setWindowTitle(q(c.title));
-  QPalette palette = centralWidget()->palette();
-  palette.setColor(QPalette::Window, toQColor(c.windowBack));
-  centralWidget()->setPalette(palette);
+  drawWindowBackground(*centralWidget(), c);
   renderQuestionArea();
   renderAnswers();
   renderScore();
@@ -401,13 +400,14 @@ void MainWindow::renderAnswers() {
     const QSignalBlocker blocker(row->box());
     row->box()->setChecked(box.ticked);
     lchecks_[i]->setText(q(c.lcheck[i]));
+    lchecks_[i]->setStyleSheet(QStringLiteral("color: %1;").arg(toQColor(c.answersText).name()));
     lchecks_[i]->setVisible(box.visible);
   }
 }
 
 void MainWindow::renderScore() {
   const WindowControls& c = model_.controls();
-  question_->setText(q(c.question.caption));
+  drawQuestionButton(*question_, c.question);
   question_->setToolTip(q(c.question.toolTip));
   question_->setVisible(c.question.visible);
   trombone_->setVisible(c.trombone);
