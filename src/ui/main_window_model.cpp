@@ -3,7 +3,6 @@
 #include "ui/error_panel.h"
 #include "ui/exam_switch.h"
 #include "ui/full_questionnaire.h"
-#include "ui/lexicon_lookup.h"
 #include "ui/links.h"
 #include "ui/messages.h"
 #include "ui/options_menu.h"
@@ -20,7 +19,7 @@ namespace ventelle {
 
 MainWindowModel::MainWindowModel(Dialogs& dialogs, Desktop& desktop, RandomSource& random, ChapterLibrary& library,
                                  PrintService& printer)
-    : ctx_(dialogs, desktop, random, library, printer) {
+    : ctx_(dialogs, desktop, random, library, printer), help_(library.folder(), random, desktop, dialogs) {
   ctx_.controls.menus = initialMenuBar();
 }
 
@@ -71,7 +70,7 @@ void MainWindowModel::commentClipClick() {
 }
 
 void MainWindowModel::lexiconClipClick() {
-  if (ctx_.controls.tromboneL) showLexiconEntry(ctx_, ctx_.quiz.lexiconWord);
+  if (ctx_.controls.tromboneL) help_.openLexicon(ctx_.quiz.lexiconWord);
 }
 
 bool MainWindowModel::mouseOverWindow() { return ventelle::mouseOverWindow(ctx_); }
@@ -137,6 +136,8 @@ bool MainWindowModel::menuCommand(const std::string& name) {
     loadUser(*user);
   } else if (const auto address = linkAddress(name)) {
     openLink(ctx_, *address);
+  } else if (help_.menuCommand(name)) {
+    // the shell shows the help window opened
   } else if (const auto file = textFileOf(name)) {
     openTextFile(ctx_, *file);
   } else {

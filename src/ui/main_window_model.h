@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/page_layout.h"
+#include "ui/help_desk.h"
 #include "ui/user_management.h"
 #include "ui/window_context.h"
 
@@ -62,6 +63,8 @@ class MainWindowModel : public UserHost {
   // A command of the menu item with that control name; false when the
   // model has no such command. A greyed-out item does nothing.
   bool menuCommand(const std::string& name);
+  // The help windows the "&?" menu and the lexicon paperclip open.
+  HelpDesk& helpDesk() { return help_; }
 
   // What the user-management window asks of the main window.
   void loadUser(const std::string& userName) override;
@@ -75,6 +78,7 @@ class MainWindowModel : public UserHost {
   bool examCommand(const std::string& name);
 
   WindowContext ctx_;
+  HelpDesk help_;
 };
 
 }  // namespace ventelle
