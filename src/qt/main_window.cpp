@@ -20,6 +20,7 @@
 
 #include "core/fatal_error.h"
 #include "qt/colours.h"
+#include "qt/help_windows.h"
 #include "qt/tick_row.h"
 #include "qt/user_window.h"
 #include "ui/menu_bar.h"
@@ -93,6 +94,7 @@ MainWindow::MainWindow(MainWindowModel& model) : model_(model) {
                           static_cast<QWidget*>(labelQuestion_), static_cast<QWidget*>(wing_)})
     watchMouse(widget);
   setFixedSize(kWidth, kHeight + menuBar()->sizeHint().height());
+  help_ = new HelpWindows(model_.helpDesk(), this);
 }
 
 void MainWindow::watchMouse(QWidget* widget) {
@@ -366,6 +368,7 @@ void MainWindow::render() {
   renderButtons();
   renderMenus();
   renderErrorPanel();
+  help_->render();
 }
 
 void MainWindow::renderQuestionArea() {

@@ -18,7 +18,7 @@ LinksPage::LinksPage()
           web("Mathieu : Météo Parapente (Réunion)", "meteoreunion"),
           web("Ecole Cumulus (Gerardmer)", "cumulus"),
           {"contactez moi !", {LinkTarget::Kind::Mail, help_texts::kLinkRequestSubject}},
-          web("Framalibre, l'annuaire du libre", "framalibre"),
+          web("Framalibre", "framalibre"),
           web("Flathub", "flathub"),
           web("Club Les Dodos Volants (Réunion)", "dodos"),
           web("Association APPULMA", "appulma"),

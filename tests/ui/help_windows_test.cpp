@@ -184,6 +184,15 @@ TEST(HelpDeactivation, AWindowNeverActiveYetStaysWhenTheMainWindowTakesTheActiva
   EXPECT_EQ(d.pageName(), "FrmLexique");
 }
 
+TEST(HelpDeactivation, TheIndexActivatedAfterItsPageClosedNothing) {
+  Desk d;
+  d.desk.menuCommand("mnuAstuces");
+  d.desk.activated(ActiveWindow::Page);
+  EXPECT_FALSE(d.desk.index());
+  d.desk.activated(ActiveWindow::Index);  // late, once closed
+  EXPECT_EQ(d.pageName(), "FrmTip");
+}
+
 TEST(HelpDeactivation, APageReplacedByItsLinkIsNotClosedWithTheOldOne) {
   Desk d;
   d.folder.write("aide/FrmContinue.txt", "Voir {FrmEvaluation|Evaluation}.");
