@@ -175,11 +175,12 @@ void HelpDesk::closeOpening(int opening) {
 }
 
 // A window that was never active does not close: a late activation of the
-// main window, once its menu has opened a help window, closes nothing. Nor
-// does a late activation of a help window already closed.
+// main window, once its menu has opened a help window, closes nothing.
 void HelpDesk::activated(ActiveWindow window) {
-  if (running_ > 0 || window == ActiveWindow::None) return;
+  if (running_ > 0) return;
   const int now = openingOf(window);
+  // Another program, or a help window already closed (a late activation):
+  // nothing changes.
   if (now == 0 && window != ActiveWindow::Other) return;
   if (window == ActiveWindow::Page && page_) index_.reset();
   if (lastActive_ != 0 && lastActive_ != now) closeOpening(lastActive_);
