@@ -1,8 +1,6 @@
 #pragma once
 // The help page FrmLiens: the supporters' sites, a mail to ask for a place
 // among them, and the download sites.
-#include <array>
-#include <string>
 #include <vector>
 
 #include "ui/link_label.h"
