@@ -20,6 +20,7 @@
 
 #include "core/fatal_error.h"
 #include "qt/colours.h"
+#include "qt/help_windows.h"
 #include "qt/skin_drawing.h"
 #include "qt/tick_row.h"
 #include "qt/user_window.h"
@@ -94,6 +95,7 @@ MainWindow::MainWindow(MainWindowModel& model) : model_(model) {
                           static_cast<QWidget*>(labelQuestion_), static_cast<QWidget*>(wing_)})
     watchMouse(widget);
   setFixedSize(kWidth, kHeight + menuBar()->sizeHint().height());
+  help_ = new HelpWindows(model_.helpDesk(), this);
 }
 
 void MainWindow::watchMouse(QWidget* widget) {
@@ -365,6 +367,7 @@ void MainWindow::render() {
   renderButtons();
   renderMenus();
   renderErrorPanel();
+  help_->render();
 }
 
 void MainWindow::renderQuestionArea() {

@@ -17,6 +17,7 @@ class QMenu;
 
 namespace ventelle {
 
+class HelpWindows;
 class TickRow;
 
 // The main window: draws the model's controls and forwards the user's
@@ -87,6 +88,7 @@ class MainWindow : public QMainWindow {
   std::vector<QPushButton*> boutons_;
   std::map<std::string, QMenu*> menus_;
   std::map<std::string, QAction*> actions_;
+  HelpWindows* help_ = nullptr;
 };
 
 }  // namespace ventelle

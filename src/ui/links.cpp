@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "ui/help_texts.h"
 #include "ui/messages.h"
 
 namespace ventelle {
@@ -30,6 +31,34 @@ const std::array<std::pair<const char*, const char*>, 15> kLinks = {{
     {"mnuRadio", "https://www.sia.aviation-civile.gouv.fr/"},
 }};
 
+// The addresses of the reference windows. Left empty: not filled in yet.
+const std::array<std::pair<std::string_view, const char*>, 17> kWebAddresses = {{
+    {"ventelle", ""},  // the program's own web page
+    {"ffvl", kFederation},
+    {"dgac", "https://www.ecologie.gouv.fr/direction-generale-laviation-civile-dgac"},
+    // FrmLiens: the supporters' sites and the download sites.
+    {"para2000", ""},
+    {"liguereunion", ""},
+    {"parapangue", ""},
+    {"azurtech", ""},
+    {"meteoreunion", ""},
+    {"cumulus", ""},
+    {"dodos", ""},
+    {"appulma", ""},
+    {"asvlr", ""},
+    {"bionic", ""},
+    {"airanx", ""},
+    {"framalibre", "https://framalibre.org/"},
+    {"flathub", "https://flathub.org/"},
+    {"sourceforge", "https://sourceforge.net/"},
+}};
+
+const std::string kAuthorMail;  // not filled in yet
+
+void notFilled(Dialogs& dialogs) {
+  dialogs.message(MessageIcon::Information, help_texts::kNoticeTitle, help_texts::kUnfilledAddress);
+}
+
 }  // namespace
 
 std::optional<std::string> linkAddress(const std::string& menuItem) {
@@ -38,15 +67,64 @@ std::optional<std::string> linkAddress(const std::string& menuItem) {
   return std::nullopt;
 }
 
+std::optional<std::string> webAddress(std::string_view key) {
+  for (const auto& [k, address] : kWebAddresses)
+    if (k == key) return address;
+  return std::nullopt;
+}
+
+const std::string& authorMail() { return kAuthorMail; }
+
+std::string percentEncode(std::string_view text) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string encoded;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    const bool plain = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') || (byte >= '0' && byte <= '9') ||
+                       byte == '-' || byte == '.' || byte == '_' || byte == '~';
+    if (plain) {
+      encoded += c;
+    } else {
+      encoded += '%';
+      encoded += kHex[byte >> 4];
+      encoded += kHex[byte & 0x0F];
+    }
+  }
+  return encoded;
+}
+
+std::string mailtoAddress(const std::string& mail, const std::string& subject) {
+  return "mailto:" + mail + "?subject=" + percentEncode(subject);
+}
+
 std::optional<std::string> textFileOf(const std::string& menuItem) {
   if (menuItem == "mnuInfo") return "info.txt";
   if (menuItem == "mnuRedac") return "manuel\\qbiredac.txt";
   return std::nullopt;
 }
 
-void openLink(WindowContext& ctx, const std::string& address) {
-  if (!ctx.desktop.openAddress(address))
-    ctx.dialogs.message(MessageIcon::Exclamation, messages::kWarningTitle, messages::browserFailed(address));
+void openLink(Desktop& desktop, Dialogs& dialogs, const std::string& address) {
+  if (!desktop.openAddress(address))
+    dialogs.message(MessageIcon::Exclamation, messages::kWarningTitle, messages::browserFailed(address));
+}
+
+void openLink(WindowContext& ctx, const std::string& address) { openLink(ctx.desktop, ctx.dialogs, address); }
+
+void openWebKey(Desktop& desktop, Dialogs& dialogs, std::string_view key) {
+  const auto address = webAddress(key);
+  if (!address || address->empty()) {
+    notFilled(dialogs);
+  } else {
+    openLink(desktop, dialogs, *address);
+  }
+}
+
+void mailAuthor(Desktop& desktop, Dialogs& dialogs, const std::string& subject) {
+  if (authorMail().empty()) {
+    notFilled(dialogs);
+  } else if (!desktop.openAddress(mailtoAddress(authorMail(), subject))) {
+    dialogs.message(MessageIcon::Exclamation, messages::kWarningTitle, help_texts::mailFailed(authorMail()));
+  }
 }
 
 void openTextFile(WindowContext& ctx, const std::string& programPath) {

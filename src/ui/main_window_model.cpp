@@ -4,7 +4,6 @@
 #include "ui/exam_switch.h"
 #include "ui/full_questionnaire.h"
 #include "ui/goose_commands.h"
-#include "ui/lexicon_lookup.h"
 #include "ui/links.h"
 #include "ui/messages.h"
 #include "ui/options_menu.h"
@@ -22,7 +21,9 @@ namespace ventelle {
 
 MainWindowModel::MainWindowModel(Dialogs& dialogs, Desktop& desktop, RandomSource& random, ChapterLibrary& library,
                                  PrintService& printer, Sound& sound)
-    : dialogs_(dialogs), ctx_(dialogs_, desktop, random, library, printer, sound) {
+    : dialogs_(dialogs),
+      ctx_(dialogs_, desktop, random, library, printer, sound),
+      help_(library.folder(), random, desktop, dialogs_) {
   ctx_.controls.menus = initialMenuBar();
   applySkin(ctx_, Skin{});
 }
@@ -89,7 +90,7 @@ void MainWindowModel::commentClipClick() {
 }
 
 void MainWindowModel::lexiconClipClick() {
-  if (ctx_.controls.tromboneL) showLexiconEntry(ctx_, ctx_.quiz.lexiconWord);
+  if (ctx_.controls.tromboneL) help_.openLexicon(ctx_.quiz.lexiconWord);
 }
 
 bool MainWindowModel::mouseOverWindow() { return ventelle::mouseOverWindow(ctx_); }
@@ -161,6 +162,8 @@ bool MainWindowModel::menuCommand(const std::string& name) {
     loadUser(*user);
   } else if (const auto address = linkAddress(name)) {
     openLink(ctx_, *address);
+  } else if (help_.menuCommand(name)) {
+    // the shell shows the help window opened
   } else if (const auto file = textFileOf(name)) {
     openTextFile(ctx_, *file);
   } else {

@@ -8,6 +8,7 @@
 
 #include "core/page_layout.h"
 #include "ui/counting_dialogs.h"
+#include "ui/help_desk.h"
 #include "ui/user_management.h"
 #include "ui/window_context.h"
 
@@ -63,6 +64,8 @@ class MainWindowModel : public UserHost {
   // A command of the menu item with that control name; false when the
   // model has no such command. A greyed-out item does nothing.
   bool menuCommand(const std::string& name);
+  // The help windows the "&?" menu and the lexicon paperclip open.
+  HelpDesk& helpDesk() { return help_; }
 
   // The goose game on the board (menu "&Jeu de l'Oie").
   const GooseGame& game() const { return ctx_.game; }
@@ -90,6 +93,7 @@ class MainWindowModel : public UserHost {
 
   CountingDialogs dialogs_;
   WindowContext ctx_;
+  HelpDesk help_;
 };
 
 }  // namespace ventelle
