@@ -20,6 +20,7 @@
 
 #include "core/fatal_error.h"
 #include "qt/colours.h"
+#include "qt/goose_board.h"
 #include "qt/tick_row.h"
 #include "qt/user_window.h"
 #include "ui/menu_bar.h"
@@ -77,7 +78,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QRect& place) {
 
 }  // namespace
 
-MainWindow::MainWindow(MainWindowModel& model) : model_(model) {
+MainWindow::MainWindow(MainWindowModel& model, ProgramFolder folder) : model_(model), folder_(std::move(folder)) {
   setObjectName(QStringLiteral("Parapente"));
   auto* central = new QWidget(this);
   central->setObjectName(QStringLiteral("central"));
@@ -94,6 +95,8 @@ MainWindow::MainWindow(MainWindowModel& model) : model_(model) {
     watchMouse(widget);
   setFixedSize(kWidth, kHeight + menuBar()->sizeHint().height());
 }
+
+MainWindow::~MainWindow() = default;
 
 void MainWindow::watchMouse(QWidget* widget) {
   widget->setMouseTracking(true);
@@ -366,6 +369,21 @@ void MainWindow::render() {
   renderButtons();
   renderMenus();
   renderErrorPanel();
+  renderGame();
+}
+
+// The board is made when a game opens and goes with all its pieces when it
+// closes; only the menu closes a game, so no piece of the board is running.
+void MainWindow::renderGame() {
+  setFixedWidth(model_.controls().windowWidth / kTwipsPerPixel);
+  const bool open = model_.game().isOpen();
+  if (open && !board_) {
+    board_ = std::make_unique<GooseBoard>(model_, centralWidget(), folder_,
+                                          [this](const std::function<void()>& event) { act(event); });
+  } else if (!open && board_) {
+    board_.reset();
+  }
+  if (board_) board_->render();
 }
 
 void MainWindow::renderQuestionArea() {
@@ -414,6 +432,9 @@ void MainWindow::renderScore() {
   tromboneL_->setVisible(c.tromboneL);
   for (int k = 1; k <= 5; ++k)
     scoreCaptions_[k]->setStyleSheet(QStringLiteral("color: %1;").arg(toQColor(c.labelsText).name()));
+  for (QLabel* label : {scoreCaptions_[1], scoreCaptions_[2], scoreCaptions_[3], scoreCaptions_[4], scoreCaptions_[5],
+                        cetteQuestion_, totalPoints_, nombrePointsMax_, moyenne_, nombreQuestions_})
+    label->setVisible(c.statisticsVisible);
   cetteQuestion_->setText(q(c.cetteQuestion));
   totalPoints_->setText(q(c.totalPoints));
   nombrePointsMax_->setText(q(c.nombrePointsMax));
