@@ -137,8 +137,7 @@ void rebuildConfirmedHangGliderAsPilot(WindowContext& ctx, ModuleProblems& probl
 }  // namespace
 
 std::string windowTitle(int examIndex, const std::string& activeUserName) {
-  const std::string suffix = activeUserName == kDefaultUser ? "               -Utilisateur par défaut-"
-                                                             : "               -" + activeUserName + "-";
+  const std::string suffix = kTitleUserSeparator + (activeUserName == kDefaultUser ? kDefaultUserDisplay : activeUserName) + "-";
   return examInfo(examIndex).title + suffix;
 }
 

@@ -29,5 +29,7 @@ PageLayout determinePageLayout(const WindowContext& ctx);
 
 // The window title: the exam's title and the user it belongs to.
 std::string windowTitle(int examIndex, const std::string& activeUserName);
+// Between the exam and the user's name in the window title.
+inline const std::string kTitleUserSeparator = "               -";
 
 }  // namespace ventelle

@@ -3,6 +3,7 @@
 #include "ui/error_panel.h"
 #include "ui/exam_switch.h"
 #include "ui/full_questionnaire.h"
+#include "ui/goose_commands.h"
 #include "ui/lexicon_lookup.h"
 #include "ui/links.h"
 #include "ui/messages.h"
@@ -20,7 +21,7 @@ namespace ventelle {
 
 MainWindowModel::MainWindowModel(Dialogs& dialogs, Desktop& desktop, RandomSource& random, ChapterLibrary& library,
                                  PrintService& printer, Sound& sound)
-    : ctx_(dialogs, desktop, random, library, printer, sound) {
+    : dialogs_(dialogs), ctx_(dialogs_, desktop, random, library, printer, sound) {
   ctx_.controls.menus = initialMenuBar();
 }
 
@@ -29,6 +30,8 @@ void MainWindowModel::start(const std::optional<std::filesystem::path>& installe
 }
 
 void MainWindowModel::loadUser(const std::string& userName) {
+  // The user window may be open under a game: the game keeps its quiz.
+  if (ctx_.gameOpen) return;
   ctx_.activeUserName = userName;
   loadProfile(ctx_);
 }
@@ -49,6 +52,18 @@ void MainWindowModel::removeUserMenuItems(const std::string& userName) {
   removeUserItems(ctx_.controls.menus, userName);
 }
 
+bool MainWindowModel::gameNameEdited(const std::string& text, int widthTwips) {
+  return editGameName(ctx_, text, widthTwips);
+}
+
+void MainWindowModel::gameNameEntered() { enterGameName(ctx_); }
+
+void MainWindowModel::gameDieClick() { clickGameDie(ctx_); }
+
+void MainWindowModel::gameTick() {
+  if (!dialogs_.anyOpen()) tickGame(ctx_);
+}
+
 PageLayout MainWindowModel::pageLayout() const { return determinePageLayout(ctx_); }
 
 void MainWindowModel::questionClick() { ventelle::questionClick(ctx_); }
@@ -56,7 +71,8 @@ void MainWindowModel::questionClick() { ventelle::questionClick(ctx_); }
 void MainWindowModel::checkClick(int i) { ventelle::checkClick(ctx_, i); }
 
 void MainWindowModel::boutonClick(int i) {
-  if (i >= 1 && i <= static_cast<int>(ctx_.controls.bouton.size())) ventelle::boutonClick(ctx_, i);
+  if (i >= 1 && i <= static_cast<int>(ctx_.controls.bouton.size()) && !ctx_.game.boardVisible())
+    ventelle::boutonClick(ctx_, i);
 }
 
 void MainWindowModel::wingClick() {
@@ -123,6 +139,10 @@ bool MainWindowModel::menuCommand(const std::string& name) {
     saveProfile(ctx_);
   } else if (name == "mnuReprendre") {
     loadProfile(ctx_);
+  } else if (name == "mnjoueoie") {
+    openGame(ctx_);
+  } else if (name == "mnufermoie") {
+    closeGame(ctx_);
   } else if (name == "mnuGenerer") {
     generateQuestionnaire(ctx_);
   } else if (name == "mnuImprimeQuestionnaire") {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/page_layout.h"
+#include "ui/counting_dialogs.h"
 #include "ui/user_management.h"
 #include "ui/window_context.h"
 
@@ -87,6 +88,7 @@ class MainWindowModel : public UserHost {
  private:
   bool examCommand(const std::string& name);
 
+  CountingDialogs dialogs_;
   WindowContext ctx_;
 };
 

@@ -1,6 +1,7 @@
 #include "ui/question_flow.h"
 
 #include "ui/full_questionnaire.h"
+#include "ui/goose_commands.h"
 #include "ui/marking_flow.h"
 #include "ui/messages.h"
 #include "ui/question_display.h"
@@ -34,6 +35,7 @@ void setNextQuestionState(WindowContext& ctx) {
 }
 
 void questionClick(WindowContext& ctx) {
+  if (gameTakesQuestionPress(ctx)) return;
   auto& quiz = ctx.quiz;
   const std::string tag = ctx.controls.question.tag;
   if (tag == tags::kButtons) {
@@ -54,6 +56,7 @@ void questionClick(WindowContext& ctx) {
   }
   if (tag == tags::kEvaluation) {
     markTrainingQuestion(ctx);
+    gameQuestionMarked(ctx, std::stoi(ctx.controls.cetteQuestion));
     setNextQuestionState(ctx);
     showPaperclip(ctx);
   } else if (tag == tags::kQuestion) {
@@ -63,7 +66,7 @@ void questionClick(WindowContext& ctx) {
 }
 
 void checkClick(WindowContext& ctx, int i) {
-  if (i < 1 || i > kMaxAnswers || ctx.quiz.tickGuard) return;
+  if (i < 1 || i > kMaxAnswers || ctx.quiz.tickGuard || ctx.game.boardVisible()) return;
   auto& box = ctx.controls.check[i];
   box.ticked = !box.ticked;
   const std::string& tag = ctx.controls.question.tag;
@@ -79,6 +82,7 @@ void checkClick(WindowContext& ctx, int i) {
 }
 
 void wingClick(WindowContext& ctx) {
+  if (ctx.game.boardVisible()) return;
   if (!ctx.controls.bouton.empty()) {
     ctx.quiz.questionRecords[ctx.quiz.currentButton - 1].nbRep = 0;
     boutonClick(ctx, ctx.quiz.currentButton);

@@ -22,7 +22,8 @@
 namespace ventelle {
 
 struct WindowContext {
-  WindowContext(Dialogs& d, Desktop& t, RandomSource& r, ChapterLibrary& l, PrintService& p, Sound& s)
+  WindowContext(Dialogs& d, Desktop& t, RandomSource& r, ChapterLibrary& l, PrintService& p,
+                Sound& s = silentSound())
       : dialogs(d), desktop(t), random(r), library(l), printer(p), game(r, s) {}
 
   Dialogs& dialogs;
@@ -44,7 +45,6 @@ struct WindowContext {
   bool gameOpen = false;  // a goose game is on the board
   GooseGame game;
   std::map<std::string, bool> enabledBeforeGame;  // the commands a game locks, as they were
-  int dialogsOpen = 0;    // message or input boxes on screen: a tick then waits
   char hoverState = 0;    // 'N' while the wing shows its crossed-out picture, 'Y' once it is back
 
   bool trainingMode() const { return controls.menus.at("mnuEvaluation").checked; }

@@ -1,5 +1,6 @@
 #pragma once
 // Records every message box instead of showing it.
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@ class RecordingDialogs : public Dialogs {
  public:
   void message(MessageIcon icon, const std::string& title, const std::string& text) override {
     shown.push_back({icon, title, text});
+    if (whileShown) whileShown();
   }
   // Input boxes answer from `answers` in turn, then cancel.
   std::optional<std::string> input(const std::string& title, const std::string& prompt,
@@ -34,6 +36,8 @@ class RecordingDialogs : public Dialogs {
     return n;
   }
   std::vector<ShownMessage> shown;
+  // Runs while each message box is on screen, as a timer would.
+  std::function<void()> whileShown;
   struct InputBox {
     std::string title, prompt, defaultText;
   };
