@@ -36,11 +36,12 @@ constexpr QRect kNameBoxPlace(240, 324, 112, 26);
 // The winner's message, under the panels.
 constexpr QRect kBoardPointsPlace(10, 470, 545, 44);
 
-// In the quiz's right-hand column, where the statistics stand outside a game.
+// In the quiz's right-hand column, under the question and clip buttons,
+// where the statistics stand outside a game.
 constexpr int kQuizColumnLeft = 462;
 constexpr int kQuizColumnWidth = px(kGameWindowWidth) - kQuizColumnLeft;
-constexpr int kDigitsTop = 256;
-constexpr QRect kQuizPointsPlace(kQuizColumnLeft, kDigitsTop + 40, kQuizColumnWidth, 22);
+constexpr int kDigitsTop = 282;
+constexpr QRect kQuizPointsPlace(kQuizColumnLeft, kDigitsTop + 38, kQuizColumnWidth, 44);
 
 QString q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -184,7 +185,7 @@ void GooseBoard::buildQuizArea(QWidget* central) {
   }
   points_ = makeLabel(central, QStringLiteral("LabelPoints"), kQuizPointsPlace);
   points_->setTextFormat(Qt::PlainText);
-  points_->setAlignment(Qt::AlignCenter);
+  points_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   points_->setWordWrap(true);
   QFont bold = points_->font();
   bold.setBold(true);

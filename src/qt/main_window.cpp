@@ -423,9 +423,26 @@ void MainWindow::renderAnswers() {
   }
 }
 
+// The goose board narrows the window: the right-hand column then keeps to
+// what is left, with the two clip buttons one above the other.
+void MainWindow::layoutRightColumn(int windowWidth) {
+  const int width = std::min(kRightWidth, windowWidth - kRightColumn - 4);
+  const bool narrow = width < kRightWidth;
+  question_->setGeometry(kRightColumn, kAnswersTop + 6, width, 40);
+  trombone_->setGeometry(kRightColumn, kAnswersTop + 52, narrow ? width : 70, 24);
+  tromboneL_->setGeometry(narrow ? kRightColumn : kRightColumn + 72, kAnswersTop + (narrow ? 78 : 52), narrow ? width : 70, 24);
+  historique_->setGeometry(kRightColumn, kAnswersTop + 200, width, kHeight - kAnswersTop - 206);
+}
+
 void MainWindow::renderScore() {
   const WindowControls& c = model_.controls();
-  question_->setText(q(c.question.caption));
+  layoutRightColumn(c.windowWidth / kTwipsPerPixel);
+  // A caption too long for the narrowed button goes on two lines.
+  QString caption = q(c.question.caption);
+  if (question_->width() < kRightWidth && question_->fontMetrics().horizontalAdvance(caption) > question_->width() - 12 &&
+      caption.contains(QLatin1Char(' ')))
+    caption[caption.indexOf(QLatin1Char(' '))] = QLatin1Char('\n');
+  question_->setText(caption);
   question_->setToolTip(q(c.question.toolTip));
   question_->setVisible(c.question.visible);
   trombone_->setVisible(c.trombone);

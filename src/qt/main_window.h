@@ -56,6 +56,7 @@ class MainWindow : public QMainWindow {
   void renderQuestionArea();
   void renderAnswers();
   void renderScore();
+  void layoutRightColumn(int windowWidth);
   void renderChapters();
   void renderMenus();
   void renderButtons();

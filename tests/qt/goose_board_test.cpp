@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
@@ -211,17 +212,21 @@ TEST_F(GooseBoardTest, TheTimerFollowsTheGameAndMovesThePawn) {
   EXPECT_EQ(label("Cascoul1")->geometry(), label(QStringLiteral("Casoie%1").arg(landed))->geometry());
 }
 
-TEST_F(GooseBoardTest, AQuestionHidesTheBoardAndShowsTheCountdown) {
-  startWith({QStringLiteral("Ana")});
+TEST_F(GooseBoardTest, AQuestionTakesTheWindowUnderTheCountdownThenGivesTheBoardBack) {
+  startWith({QStringLiteral("Ana"), QStringLiteral("Bruno")});
+  EXPECT_TRUE(window.windowTitle().endsWith(QStringLiteral("-Ana-"))) << window.windowTitle().toStdString();
   // Turns until one lands on a question square, within a bound.
   for (int turn = 0; turn < 30 && model.game().phase() != GamePhase::Question; ++turn) {
     QTest::mouseClick(child<QToolButton>(QStringLiteral("D")), Qt::LeftButton);
     for (int i = 0; i < 20 && timer()->isActive() && model.game().phase() != GamePhase::Question; ++i) tick();
   }
   ASSERT_EQ(model.game().phase(), GamePhase::Question);
+  const int asked = model.game().currentPlayer();
   EXPECT_FALSE(shows("Cadre_Oie"));
+  EXPECT_TRUE(shows("Question"));
   EXPECT_TRUE(shows("Compt0"));
   EXPECT_TRUE(shows("Compt1"));
+  EXPECT_FALSE(shows("LabelPoints"));
   EXPECT_TRUE(showsPicture(label("Compt1"), "chiffre2.gif"));
   EXPECT_TRUE(showsPicture(label("Compt0"), "chiffre0.gif"));
   EXPECT_TRUE(timer()->isActive());
@@ -230,9 +235,32 @@ TEST_F(GooseBoardTest, AQuestionHidesTheBoardAndShowsTheCountdown) {
   // 39 ticks left show "19".
   EXPECT_TRUE(showsPicture(label("Compt1"), "chiffre1.gif"));
   EXPECT_TRUE(showsPicture(label("Compt0"), "chiffre9.gif"));
-  // The countdown stands beside the question, inside the narrowed window.
-  const QRect digits = label("Compt0")->geometry().united(label("Compt1")->geometry());
-  EXPECT_TRUE(window.centralWidget()->rect().contains(digits));
+
+  // Answered: the points stand under the stopped countdown.
+  QTest::mouseClick(child<QCheckBox>(QStringLiteral("Check1")), Qt::LeftButton);
+  QTest::mouseClick(child<QPushButton>(QStringLiteral("Question")), Qt::LeftButton);
+  ASSERT_TRUE(shows("LabelPoints"));
+  EXPECT_TRUE(label("LabelPoints")->text().endsWith(QStringLiteral(" Points"))) << label("LabelPoints")->text().toStdString();
+  EXPECT_EQ(label("LabelPoints")->text().toStdString(), model.game().pointsText());
+  for (int i = 0; i < 3; ++i) tick();
+  EXPECT_TRUE(showsPicture(label("Compt0"), "chiffre9.gif")) << "the countdown stops at the answer";
+  // Everything of the question screen fits the narrowed window.
+  const QRect inside = window.centralWidget()->rect();
+  for (const char* name : {"Compt0", "Compt1", "LabelPoints", "Question", "Historique"})
+    EXPECT_TRUE(inside.contains(child<QWidget>(name)->geometry())) << name;
+
+  // Going on brings the board back at the next tick, with the score.
+  QTest::mouseClick(child<QPushButton>(QStringLiteral("Question")), Qt::LeftButton);
+  tick();
+  EXPECT_TRUE(shows("Cadre_Oie"));
+  EXPECT_FALSE(shows("LabelPoints"));
+  EXPECT_FALSE(timer()->isActive());
+  EXPECT_EQ(label(QStringLiteral("PointsJoueur%1").arg(asked))->text(),
+            QString::number(model.game().players()[asked - 1].score));
+  const QString next = QString::fromStdString(model.game().current().name);
+  EXPECT_EQ(label("Labeljoueur0")->text(), next);
+  EXPECT_TRUE(window.windowTitle().endsWith(QLatin1Char('-') + next + QLatin1Char('-'))) << window.windowTitle().toStdString();
+  EXPECT_TRUE(child<QToolButton>(QStringLiteral("D"))->isEnabled());
 }
 
 TEST_F(GooseBoardTest, FermerLeavesNoTraceThreeTimesInARow) {
