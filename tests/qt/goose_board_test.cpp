@@ -232,9 +232,11 @@ TEST_F(GooseBoardTest, AQuestionTakesTheWindowUnderTheCountdownThenGivesTheBoard
   EXPECT_TRUE(timer()->isActive());
   EXPECT_EQ(timer()->interval(), 350);
   for (int i = 0; i < 3; ++i) tick();
-  // 39 ticks left show "19".
+  // 39 ticks left show "19", read from left to right.
   EXPECT_TRUE(showsPicture(label("Compt1"), "chiffre1.gif"));
   EXPECT_TRUE(showsPicture(label("Compt0"), "chiffre9.gif"));
+  EXPECT_EQ(label("Compt1")->geometry().right() + 1, label("Compt0")->geometry().left());
+  EXPECT_EQ(label("Compt1")->y(), label("Compt0")->y());
 
   // Answered: the points stand under the stopped countdown.
   QTest::mouseClick(child<QCheckBox>(QStringLiteral("Check1")), Qt::LeftButton);
@@ -248,6 +250,10 @@ TEST_F(GooseBoardTest, AQuestionTakesTheWindowUnderTheCountdownThenGivesTheBoard
   const QRect inside = window.centralWidget()->rect();
   for (const char* name : {"Compt0", "Compt1", "LabelPoints", "Question", "Historique"})
     EXPECT_TRUE(inside.contains(child<QWidget>(name)->geometry())) << name;
+  const auto* button = child<QPushButton>(QStringLiteral("Question"));
+  EXPECT_EQ(QString(button->text()).replace(QLatin1Char('\n'), QLatin1Char(' ')), QStringLiteral("Question Suivante"));
+  for (const QString& line : button->text().split(QLatin1Char('\n')))
+    EXPECT_LE(button->fontMetrics().horizontalAdvance(line), button->width() - 8) << line.toStdString();
 
   // Going on brings the board back at the next tick, with the score.
   QTest::mouseClick(child<QPushButton>(QStringLiteral("Question")), Qt::LeftButton);
