@@ -4,6 +4,8 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build qt6-base-dev qt6-multimedia-dev libgtest-dev libbenchmark-dev fonts-liberation poppler-utils "$@")
+# The French spell check of the help pages (tests/spelling).
+packages+=(hunspell hunspell-fr)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

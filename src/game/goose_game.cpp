@@ -44,7 +44,6 @@ void GooseGame::startPlay() {
   const int start = drawStartSquare(random_);
   for (auto& p : players_) p.square = start;
   current_ = 1;
-  iconTotal_ = 0;
   dieFace_ = rollDie(random_, dieFace_);
   phase_ = GamePhase::WaitingForDie;
 }

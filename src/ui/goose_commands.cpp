@@ -47,7 +47,8 @@ void showPlayerInTitle(WindowContext& ctx) {
 // chapter and loaded, which puts a question of it on screen.
 void askGameQuestion(WindowContext& ctx, int chapter) {
   ctx.activeUserName = kDefaultUser;
-  const ProfileStore profiles(ctx.library.folder());
+  // A generated file, rewritten for every question: no need to wait for the disk.
+  const ProfileStore profiles(ctx.library.folder(), Durability::Derived);
   if (!profiles.save(kDefaultUser, gameSettingsLine(chapter), ErrorLists{}, {})) {
     ctx.dialogs.message(MessageIcon::Exclamation, messages::kWriteFailedTitle,
                         messages::unwritableProfile(profiles.pathOf(kDefaultUser).filename().string()));

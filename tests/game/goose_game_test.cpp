@@ -126,6 +126,20 @@ TEST_F(GameTable, AThrowOfSixFrom65EndsOnSquare3AfterSixSteps) {
   EXPECT_EQ(game.questionChapter(), 4);
 }
 
+TEST_F(GameTable, TheDieSoundsAtTheClickThenAtEverySecondTick) {
+  startWith({"Alice"}, 1);
+  planThrow(4);
+  game.clickDie();
+  std::vector<int> sounded{sound.count(kDieSound)};
+  for (int i = 0; i < game_timing::kDieTicks; ++i) {
+    game.tick();
+    sounded.push_back(sound.count(kDieSound));
+  }
+  EXPECT_EQ(sounded, (std::vector<int>{1, 1, 2, 2, 3}));
+  EXPECT_EQ(game.phase(), GamePhase::Moving);
+  EXPECT_EQ(game.timer(), (GameTimer{400, true}));
+}
+
 TEST_F(GameTable, TheDieNeverShowsTheSameFaceTwiceEvenWithAConstantRandomSource) {
   ScriptedRandom constant({0.5});
   GooseGame stuck(constant, sound);

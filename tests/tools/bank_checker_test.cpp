@@ -204,6 +204,27 @@ TEST(BankCheckCommand, FaultsArePrintedThenCountedAndExitOne) {
             "2 faute(s)\n");
 }
 
+TEST(BankCheckCommand, CuesArePrintedPerBankAndAFigureOutOfBoundsExitsOne) {
+  TempFolder folder;
+  // Its DGAC answers "Oui" and "Non" are as long: the right one is never the
+  // longest; and each bank asks one question in every chapter.
+  writeCleanFolder(folder);
+  const auto result = run({"--cues", folder.path().string()});
+  EXPECT_EQ(result.code, 1);
+  EXPECT_NE(result.out.find("0 faute(s)\nIndices de la banque 2004 (30 questions) :\n"), std::string::npos)
+      << result.out;
+  EXPECT_NE(result.out.find("Indices de la banque ulm (6 questions) :\n"
+                            "  réponse juste la plus longue : 0 % de 6 questions à une réponse\n"
+                            "  mot absolu dans 0 % des 6 réponses fausses\n"
+                            "  presque semblables (100 %) : ulm/uChapitre1.dat [101] et ulm/uChapitre2.dat [201]\n"),
+            std::string::npos)
+      << result.out;
+  EXPECT_NE(result.out.find("  hors limite : réponse juste la plus longue dans 0 % des questions à une réponse "
+                            "(attendu de 20 % à 40 %)\n  hors limite : 15 paire(s) de questions presque semblables\n"
+                            "Indices de la banque planeur"),
+            std::string::npos);
+}
+
 TEST(BankCheckCommand, BadUsageExitsTwoWithAMessage) {
   TempFolder folder;
   const std::string path = folder.path().string();

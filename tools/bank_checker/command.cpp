@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "bank_checker/cue_report.h"
 #include "bank_checker/folder_check.h"
 
 namespace ventelle::bankcheck {
@@ -15,16 +16,46 @@ constexpr int kBadUsage = 2;
 const char* const kUsage =
     "Usage : ventelle-check-bank [--counts] DOSSIER_DU_PROGRAMME\n"
     "Vérifie les banques de questions du dossier (2004, manuel, 2000, avion, ulm, planeur).\n"
-    "  --counts  indique aussi le nombre de questions de chaque fichier\n";
+    "  --counts  indique aussi le nombre de questions de chaque fichier\n"
+    "  --cues    mesure aussi, par banque, les indices qui trahissent la réponse\n";
 
 std::string questions(std::size_t count) {
   return std::to_string(count) + (count > 1 ? " questions" : " question");
+}
+
+std::string percent(double share) { return std::to_string(static_cast<int>(share * 100 + 0.5)) + " %"; }
+
+// Prints each bank's cue figures; the number of figures out of bounds.
+std::size_t reportCues(const ProgramFolder& folder, std::ostream& out) {
+  const CueThresholds limits;
+  std::size_t breaches = 0;
+  for (const BankCues& bank : measureFolderCues(folder, limits)) {
+    out << "Indices de la banque " << bank.bank << " (" << questions(bank.questions) << ") :\n";
+    out << "  réponse juste la plus longue : " << percent(bank.longestRightShare()) << " de "
+        << questions(bank.singleAnswer) << " à une réponse\n";
+    if (bank.multiAnswer > 0)
+      out << "  option la plus longue juste : " << percent(bank.multiLongestShare()) << " de "
+          << questions(bank.multiAnswer) << " à plusieurs réponses (hasard : " << percent(bank.multiChanceShare())
+          << ")\n";
+    out << "  mot absolu dans " << percent(bank.absoluteShare()) << " des " << bank.wrongAnswers
+        << " réponses fausses\n";
+    for (const auto& where : bank.everyWrongAbsolute) out << "  toutes les réponses fausses absolues : " << where << '\n';
+    for (const auto& pair : bank.duplicates)
+      out << "  presque semblables (" << percent(pair.similarity) << ") : " << pair.first << " et " << pair.second
+          << '\n';
+    for (const auto& breach : bank.breaches(limits)) {
+      out << "  hors limite : " << breach << '\n';
+      ++breaches;
+    }
+  }
+  return breaches;
 }
 
 }  // namespace
 
 int runBankCheck(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
   bool counts = false;
+  bool cues = false;
   std::optional<std::string> folderName;
   for (const auto& argument : arguments) {
     if (argument == "--help" || argument == "-h") {
@@ -33,6 +64,8 @@ int runBankCheck(const std::vector<std::string>& arguments, std::ostream& out, s
     }
     if (argument == "--counts") {
       counts = true;
+    } else if (argument == "--cues") {
+      cues = true;
     } else if (argument.size() > 1 && argument.front() == '-') {
       err << "ventelle-check-bank : option inconnue « " << argument << " »\n" << kUsage;
       return kBadUsage;
@@ -62,7 +95,9 @@ int runBankCheck(const std::vector<std::string>& arguments, std::ostream& out, s
   }
   if (counts) out << "Total : " << questions(total) << '\n';
   out << report.faultCount() << " faute(s)\n";
-  return report.faultCount() == 0 ? kClean : kFaultsFound;
+  const std::size_t cueBreaches = cues ? reportCues(ProgramFolder(*folderName), out) : 0;
+  if (cues) out << cueBreaches << " indice(s) hors limite\n";
+  return report.faultCount() == 0 && cueBreaches == 0 ? kClean : kFaultsFound;
 }
 
 }  // namespace ventelle::bankcheck

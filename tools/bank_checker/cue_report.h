@@ -1,0 +1,78 @@
+#pragma once
+// Answer cues: what lets a candidate score without knowing the answer. For
+// each bank, how often the right answer is the longest option, how often
+// wrong answers carry an absolute word, and which questions ask the same
+// thing twice within reach of one questionnaire.
+#include <string>
+#include <vector>
+
+#include "core/program_folder.h"
+
+namespace ventelle::bankcheck {
+
+// One question as the cue report sees it.
+struct CueQuestion {
+  std::string where;  // "2004/5.qcm [72]"
+  int module = 0;     // 2004 module (1..30); 0 elsewhere
+  std::string text;
+  std::vector<std::pair<std::string, double>> answers;  // text, value
+};
+
+struct NearDuplicate {
+  std::string first;
+  std::string second;
+  double similarity;
+};
+
+struct CueThresholds {
+  double longestRightMin = 0.20;  // single-answer questions whose right answer is strictly the longest
+  double longestRightMax = 0.40;
+  double multiAboveChance = 0.10;  // multi-answer: longest option right, away from chance
+  double absoluteMax = 0.05;       // wrong answers carrying an absolute word
+  // Two questions ask the same thing when the word stems of their texts and
+  // right answers are this much alike and their texts alone share at least
+  // questionSimilarity. Read on the shipped banks, every pair above both is
+  // one point asked twice; just below stand questions on neighbouring
+  // points (the pressure and the temperature with height, at 0.44), and
+  // questions that only share their right answer's words (the best glide
+  // speed, and how to fly it in a head wind: 0.62, but texts at 0).
+  double duplicateSimilarity = 0.50;
+  double questionSimilarity = 0.20;
+};
+
+struct BankCues {
+  std::string bank;
+  int questions = 0;
+  int singleAnswer = 0;
+  int singleLongestRight = 0;
+  int multiAnswer = 0;
+  int multiLongestRight = 0;
+  double multiChance = 0;  // expected count of multiAnswer questions whose longest option is right
+  int wrongAnswers = 0;
+  int wrongAbsolute = 0;
+  std::vector<std::string> everyWrongAbsolute;
+  std::vector<NearDuplicate> duplicates;
+
+  double longestRightShare() const { return singleAnswer ? double(singleLongestRight) / singleAnswer : 0; }
+  double multiLongestShare() const { return multiAnswer ? double(multiLongestRight) / multiAnswer : 0; }
+  double multiChanceShare() const { return multiAnswer ? multiChance / multiAnswer : 0; }
+  double absoluteShare() const { return wrongAnswers ? double(wrongAbsolute) / wrongAnswers : 0; }
+  // The figures that stand outside the thresholds, in French; none when clean.
+  std::vector<std::string> breaches(const CueThresholds& limits) const;
+};
+
+// Whether a text holds one of the absolute words (toujours, jamais, aucun...).
+bool holdsAbsoluteWord(const std::string& utf8Text);
+
+// Shared word stems of two texts, 0..1.
+double stemSimilarity(const std::string& a, const std::string& b);
+
+// The cue figures of one bank's questions; `mayMeet(a, b)` says whether the
+// questions a and b can stand in one questionnaire.
+BankCues measureCues(const std::string& bank, const std::vector<CueQuestion>& questions,
+                     bool (*mayMeet)(const CueQuestion&, const CueQuestion&), const CueThresholds& limits);
+
+// Every bank of the program folder: the 2004 modules, then the banks in exam order.
+std::vector<BankCues> measureFolderCues(const ProgramFolder& folder, const CueThresholds& limits);
+
+}  // namespace ventelle::bankcheck
