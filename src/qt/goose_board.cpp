@@ -55,6 +55,11 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QRect& place) {
   return label;
 }
 
+// A style sheet set anew restyles every child: only when it changes.
+void setStyle(QWidget* widget, const QString& style) {
+  if (widget->styleSheet() != style) widget->setStyleSheet(style);
+}
+
 QString pawnPicture(int p) { return QStringLiteral("pion%1.gif").arg(p); }
 
 QString squareTip(int tag) {
@@ -122,7 +127,7 @@ void GooseBoard::buildPanels() {
   for (int p = 1; p <= kMaxPlayers; ++p) {
     panelPawns_[p] = makeLabel(frame_, QStringLiteral("Cascoul%1").arg(10 * p), cell(panelPawn(p)));
     panelPawns_[p]->setAlignment(Qt::AlignCenter);
-    panelPawns_[p]->setPixmap(trimmed(picture(pawnPicture(p).toStdString())));
+    show(panelPawns_[p], pawnPicture(p).toStdString(), true);
     const Place name = panelName(p);
     names_[p] = makeLabel(frame_, QStringLiteral("Labeljoueur%1").arg(p), {px(name.left), px(name.top), kNameWidth, kLineHeight});
     names_[p]->setTextFormat(Qt::PlainText);
@@ -145,7 +150,7 @@ void GooseBoard::buildPanels() {
   die_->setAutoRaise(true);
   die_->setStyleSheet(QStringLiteral("QToolButton { border: none; padding: 0; }"));
   die_->setCursor(Qt::PointingHandCursor);
-  die_->setToolTip(QStringLiteral("Lancer le dé"));
+  die_->setToolTip(q(game_texts::kDieTip));
   connect(die_, &QToolButton::clicked, this, [this] { act_([this] { model_.gameDieClick(); }); });
 }
 
@@ -210,7 +215,7 @@ void GooseBoard::render() {
   QWidget* central = frame_->parentWidget();
   frame_->setGeometry(0, 0, px(c.windowWidth), central->height());
   frame_->setVisible(game.boardVisible());
-  frame_->setStyleSheet(QStringLiteral("QLabel { color: %1; }").arg(toQColor(c.labelsText).name()));
+  setStyle(frame_, QStringLiteral("QLabel { color: %1; }").arg(toQColor(c.labelsText).name()));
 
   const CountdownDigits countdown = game.countdown();
   show(digits_[0], "chiffre" + std::to_string(countdown.units) + ".gif");
@@ -220,10 +225,10 @@ void GooseBoard::render() {
   if (game.boardVisible()) {
     frame_->raise();
     points_->setGeometry(kBoardPointsPlace);
-    points_->setStyleSheet(QStringLiteral("color: #b00000; font-size: 14pt;"));
+    setStyle(points_, QStringLiteral("color: #b00000; font-size: 14pt;"));
   } else {
     points_->setGeometry(kQuizPointsPlace);
-    points_->setStyleSheet(QStringLiteral("color: %1;").arg(toQColor(c.labelsText).name()));
+    setStyle(points_, QStringLiteral("color: %1;").arg(toQColor(c.labelsText).name()));
   }
   points_->raise();
 
@@ -270,7 +275,7 @@ void GooseBoard::renderPanels() {
   pawns_[0]->setVisible(playing);
   names_[0]->setVisible(playing);
   if (playing) {
-    pawns_[0]->setPixmap(trimmed(picture(pawnPicture(game.currentPlayer()).toStdString())));
+    show(pawns_[0], pawnPicture(game.currentPlayer()).toStdString(), true);
     names_[0]->setText(QString::fromStdString(game.current().name));
   }
   die_->setVisible(playing);
@@ -300,11 +305,11 @@ void GooseBoard::renderTimer() {
   }
 }
 
-void GooseBoard::show(QLabel* label, const std::string& file) {
+void GooseBoard::show(QLabel* label, const std::string& file, bool alone) {
   const QString name = QString::fromStdString(file);
   if (label->property("picture").toString() == name && label->property("picture").isValid()) return;
   label->setProperty("picture", name);
-  label->setPixmap(picture(file));
+  label->setPixmap(alone ? trimmed(picture(file)) : picture(file));
 }
 
 const QPixmap& GooseBoard::picture(const std::string& file) {

@@ -47,8 +47,9 @@ class GooseBoard : public QObject {
   void renderPanels();
   void renderTimer();
   // Puts a picture of the game's folder on a label, once per change; a
-  // missing file leaves the label empty.
-  void show(QLabel* label, const std::string& file);
+  // missing file leaves the label empty. alone: a pawn away from the track,
+  // trimmed to the pawn itself so the label can centre it.
+  void show(QLabel* label, const std::string& file, bool alone = false);
   const QPixmap& picture(const std::string& file);
 
   MainWindowModel& model_;

@@ -16,6 +16,9 @@ inline constexpr std::array<std::string_view, 3> kEntryHelp = {
 // Labelentrée shows this followed by the number of the player being entered.
 inline constexpr std::string_view kEntryNumberPrefix = "#";
 
+// Tip of the die.
+inline constexpr std::string_view kDieTip = "Lancer le dé";
+
 // Tips of the squares that ask no question (a question square names its
 // chapter).
 inline constexpr std::string_view kPlayAgainTip = "Rejouez";
