@@ -17,7 +17,7 @@
 #   avion/a105i attitude indicator, 30 degrees left bank, nose slightly up
 #   avion/a305i runway 27/09 seen from above, north arrow
 #   ulm/u205i   isobars around a high, clockwise wind
-#   ulm/u505i   compass rose, heading 090
+#   ulm/u505i   heading indicator on 090, read at the lubber mark
 #   planeur/p105i glider top view, control surfaces numbered 1 to 3
 #   planeur/p305i left-hand circuit, base leg marked "?"
 #
@@ -347,34 +347,28 @@ convert -size $SIZE xc:"#fbfaf4" \
     "${save[@]}" "$(out ulm/u205i.jpg)"
 
 # ---------------------------------------------------------------- ulm / u505i
-# Compass rose with the heading needle on 090 (east).
-convert -size $SIZE xc:white \
-    -fill "#f2f2f2" -stroke "#333333" -strokewidth 1.5 -draw "circle 90,67 90,7" \
-    -fill none -stroke "#333333" -strokewidth 1 \
-    -draw "push graphic-context translate 90,67
-           line 0,-60 0,-53 rotate 10 line 0,-60 0,-56 rotate 10 line 0,-60 0,-56
-           rotate 10 line 0,-60 0,-53 rotate 10 line 0,-60 0,-56 rotate 10 line 0,-60 0,-56
-           rotate 10 line 0,-60 0,-53 rotate 10 line 0,-60 0,-56 rotate 10 line 0,-60 0,-56
-           rotate 10 line 0,-60 0,-53 rotate 10 line 0,-60 0,-56 rotate 10 line 0,-60 0,-56
-           rotate 10 line 0,-60 0,-53 rotate 10 line 0,-60 0,-56 rotate 10 line 0,-60 0,-56
-           rotate 10 line 0,-60 0,-53 rotate 10 line 0,-60 0,-56 rotate 10 line 0,-60 0,-56
-           rotate 10 line 0,-60 0,-53 rotate 10 line 0,-60 0,-56 rotate 10 line 0,-60 0,-56
-           rotate 10 line 0,-60 0,-53 rotate 10 line 0,-60 0,-56 rotate 10 line 0,-60 0,-56
-           rotate 10 line 0,-60 0,-53 rotate 10 line 0,-60 0,-56 rotate 10 line 0,-60 0,-56
-           rotate 10 line 0,-60 0,-53 rotate 10 line 0,-60 0,-56 rotate 10 line 0,-60 0,-56
-           rotate 10 line 0,-60 0,-53 rotate 10 line 0,-60 0,-56 rotate 10 line 0,-60 0,-56
-           rotate 10 line 0,-60 0,-53 rotate 10 line 0,-60 0,-56 rotate 10 line 0,-60 0,-56
-           pop graphic-context" \
-    -stroke none -fill black -font $BOLD -pointsize 11 \
-    -draw "text 86,30 'N'" -draw "text 126,71 'E'" -draw "text 86,112 'S'" -draw "text 45,71 'O'" \
-    -font $FONT -pointsize 9 \
-    -draw "text 108,34 '3'" -draw "text 123,49 '6'" \
-    -draw "text 120,94 '12'" -draw "text 105,109 '15'" \
-    -draw "text 64,109 '21'" -draw "text 50,94 '24'" \
-    -draw "text 50,49 '30'" -draw "text 64,34 '33'" \
-    -fill none -stroke "#cc0000" -strokewidth 3 -draw "line 90,67 116,67" \
-    -stroke none -fill "#cc0000" -draw "polygon 123,67 114,62 114,72" \
-    -fill "#333333" -draw "circle 90,67 90,63" \
+# Heading indicator, read like a vertical-card compass: the card turns with
+# the aircraft and the heading is read on the card under the fixed lubber mark
+# (top), straight ahead of the fixed aircraft symbol. The card is turned 90
+# degrees anticlockwise, so that E (090) stands under the lubber mark.
+# Graduations every 5 degrees, longer every 10; figures every 30 (3 = 030).
+card="push graphic-context translate 90,67 rotate -90 stroke white fill none"
+for deg in $(seq 0 5 355); do
+    if (( deg % 10 == 0 )); then inner=47; else inner=51; fi
+    card+=" push graphic-context rotate $deg line 0,-56 0,-$inner pop graphic-context"
+done
+card+=" stroke none fill white font '$BOLD' font-size 11 text-anchor middle"
+for mark in 0:N 30:3 60:6 90:E 120:12 150:15 180:S 210:21 240:24 270:W 300:30 330:33; do
+    card+=" push graphic-context rotate ${mark%%:*} text 0,-34 '${mark#*:}' pop graphic-context"
+done
+card+=" pop graphic-context"
+convert -size $SIZE xc:"#222222" \
+    -fill "#111111" -stroke "#777777" -strokewidth 2 -draw "circle 90,67 90,8" \
+    -draw "$card" \
+    -stroke none -fill "#ffb000" -draw "polygon 90,13 84,3 96,3" \
+    -fill none -stroke "#ffb000" -strokewidth 3 \
+    -draw "line 90,52 90,84" -draw "line 74,65 106,65" -draw "line 83,81 97,81" \
+    -stroke none -fill "#ffb000" -draw "circle 90,49 90,47" \
     "${save[@]}" "$(out ulm/u505i.jpg)"
 
 # ------------------------------------------------------------ planeur / p105i

@@ -21,6 +21,7 @@
 #include "core/fatal_error.h"
 #include "qt/colours.h"
 #include "qt/goose_board.h"
+#include "qt/skin_drawing.h"
 #include "qt/tick_row.h"
 #include "qt/user_window.h"
 #include "ui/menu_bar.h"
@@ -359,9 +360,7 @@ void MainWindow::buildErrorPanel(QWidget* central) {
 void MainWindow::render() {
   const WindowControls& c = model_.controls();
   setWindowTitle(q(c.title));
-  QPalette palette = centralWidget()->palette();
-  palette.setColor(QPalette::Window, toQColor(c.windowBack));
-  centralWidget()->setPalette(palette);
+  drawWindowBackground(*centralWidget(), c);
   renderQuestionArea();
   renderAnswers();
   renderScore();
@@ -419,6 +418,7 @@ void MainWindow::renderAnswers() {
     const QSignalBlocker blocker(row->box());
     row->box()->setChecked(box.ticked);
     lchecks_[i]->setText(q(c.lcheck[i]));
+    lchecks_[i]->setStyleSheet(QStringLiteral("color: %1;").arg(toQColor(c.answersText).name()));
     lchecks_[i]->setVisible(box.visible);
   }
 }
@@ -436,13 +436,9 @@ void MainWindow::layoutRightColumn(int windowWidth) {
 
 void MainWindow::renderScore() {
   const WindowControls& c = model_.controls();
+  // Drawn once it has its width: a long caption takes a smaller font.
   layoutRightColumn(c.windowWidth / kTwipsPerPixel);
-  // A caption too long for the narrowed button goes on two lines.
-  QString caption = q(c.question.caption);
-  if (question_->width() < kRightWidth && question_->fontMetrics().horizontalAdvance(caption) > question_->width() - 12 &&
-      caption.contains(QLatin1Char(' ')))
-    caption[caption.indexOf(QLatin1Char(' '))] = QLatin1Char('\n');
-  question_->setText(caption);
+  drawQuestionButton(*question_, c.question);
   question_->setToolTip(q(c.question.toolTip));
   question_->setVisible(c.question.visible);
   trombone_->setVisible(c.trombone);

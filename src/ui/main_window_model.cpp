@@ -12,6 +12,7 @@
 #include "ui/profile_commands.h"
 #include "ui/question_flow.h"
 #include "ui/questionnaire_generation.h"
+#include "ui/skin.h"
 #include "ui/startup.h"
 #include "ui/user_menu.h"
 #include "users/user_files.h"
@@ -23,6 +24,7 @@ MainWindowModel::MainWindowModel(Dialogs& dialogs, Desktop& desktop, RandomSourc
                                  PrintService& printer, Sound& sound)
     : dialogs_(dialogs), ctx_(dialogs_, desktop, random, library, printer, sound) {
   ctx_.controls.menus = initialMenuBar();
+  applySkin(ctx_, Skin{});
 }
 
 void MainWindowModel::start(const std::optional<std::filesystem::path>& installerFolder) {
@@ -153,6 +155,8 @@ bool MainWindowModel::menuCommand(const std::string& name) {
     printCorrectionGrid(ctx_);
   } else if (name == "mnuImprimerErreurs") {
     printErrorReport(ctx_);
+  } else if (const auto skinName = skinOfItem(ctx_.controls.menus, name)) {
+    showSkin(ctx_, *skinName, SkinRequest::Menu);
   } else if (const auto user = userOfItem(ctx_.controls.menus, name)) {
     loadUser(*user);
   } else if (const auto address = linkAddress(name)) {

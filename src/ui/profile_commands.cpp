@@ -8,6 +8,7 @@
 #include "ui/options_menu.h"
 #include "ui/question_display.h"
 #include "ui/question_flow.h"
+#include "ui/skin.h"
 #include "users/profile_fields.h"
 #include "users/profile_store.h"
 #include "users/questionnaire_lines.h"
@@ -120,7 +121,6 @@ void applySettings(WindowContext& ctx, const Settings& s) {
   ctx.quiz.totalPoints = leadingValue(s.totalPoints);
   ctx.quiz.maxPoints = leadingValue(s.maxPoints);
   chooseReaskPeriod(ctx, s.reaskPeriod);
-  ctx.skinName = s.skinName;
 }
 
 bool questionStillThere(WindowContext& ctx, const SavedQuestion& saved) {
@@ -265,6 +265,7 @@ void loadProfile(WindowContext& ctx) {
   std::vector<std::string> problems = profile.problems;
   ctx.quiz.drawsDeferred = true;
   applySettings(ctx, profile.settings.settings);
+  showSkin(ctx, profile.settings.settings.skinName, SkinRequest::Profile);
   ctx.quiz.drawsDeferred = false;
   ctx.errors = profile.sections.errors;
   refreshChapterLights(ctx);

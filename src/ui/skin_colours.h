@@ -1,6 +1,6 @@
 #pragma once
-// The colours the window takes from its skin. Until skin files are read,
-// the program has this one built-in look.
+// The colours the window takes from its skin. Until a skin file is read the
+// window has this built-in look, which skin/classique.col holds as well.
 #include "quiz/colour.h"
 
 namespace ventelle {
@@ -19,6 +19,8 @@ struct SkinColours {
   Colour answerText = 0x000000;
   Colour mistakeText = 0x800000;
   Colour labelsText = 0x400000;
+
+  bool operator==(const SkinColours&) const = default;
 };
 
 }  // namespace ventelle

@@ -9,6 +9,7 @@
 #include "bank/question.h"
 #include "quiz/colour.h"
 #include "ui/menu_bar.h"
+#include "ui/question_button_dress.h"
 
 namespace ventelle {
 
@@ -38,6 +39,7 @@ struct QuestionButton {
   std::string caption = "Evaluation";
   std::string toolTip = "notation de la question";
   bool visible = true;
+  QuestionButtonDress dress;  // picture or colour, by state, from the skin
 };
 
 struct NumberedButton {
@@ -95,6 +97,7 @@ struct WindowControls {
   Colour answersBack = 0xFFFFFF;
   Colour answersText = 0;
   Colour windowBack = 0xFFFFFF;
+  std::string windowPicture;  // file drawn behind the window, over windowBack; empty for none
   Colour labelsText = 0;
   Colour questionText = 0;
   Colour numberText = 0;

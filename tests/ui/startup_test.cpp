@@ -42,10 +42,14 @@ TEST(StartUp, WithoutUserFilesTheFileMenuHoldsOnlyTheDefaultUser) {
 
 TEST(StartUp, ListsTheSkinsAndKeepsTheDesignedCaptionWithoutAny) {
   StartUpFixture none;
+  std::filesystem::remove_all(none.folder.path() / "skin");
   none.model.start();
   EXPECT_EQ(none.itemsOf("mnuAffichage"), Captions{"skin"});
 
-  StartUpFixture f({"skin/parapente.col", "skin/Classique.col", "skin/nuit.col", "skin/lisez-moi.txt"});
+  StartUpFixture f;
+  std::filesystem::remove_all(f.folder.path() / "skin");
+  for (const char* file : {"skin/parapente.col", "skin/Classique.col", "skin/nuit.col", "skin/lisez-moi.txt"})
+    f.folder.write(file, "V 6.1\n");
   f.model.start();
   EXPECT_EQ(f.itemsOf("mnuAffichage"), (Captions{"Classique", "nuit", "parapente"}));
   EXPECT_EQ(f.model.controls().menus.order()[f.model.controls().menus.order().size() - 1].name, "mnuApropos");
