@@ -11,6 +11,7 @@
 #include "qt/qt_desktop.h"
 #include "qt/qt_dialogs.h"
 #include "qt/qt_print_service.h"
+#include "qt/qt_sound.h"
 #include "qt/splash_window.h"
 #include "ui/messages.h"
 #include "ui/print_service.h"
@@ -47,9 +48,10 @@ int main(int argc, char* argv[]) {
   ventelle::QtDesktop desktop;
   ventelle::ClockRandom random;
   ventelle::QtPrintService printer;
+  ventelle::QtSound sound(library.folder());
   ventelle::showSplash(library.folder(), random);
-  ventelle::MainWindowModel model(dialogs, desktop, random, library, printer);
-  ventelle::MainWindow window(model);
+  ventelle::MainWindowModel model(dialogs, desktop, random, library, printer, sound);
+  ventelle::MainWindow window(model, library.folder());
   dialogs.setParent(&window);
   printer.setParent(&window);
   window.centreOnScreen();

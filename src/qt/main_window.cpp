@@ -20,6 +20,7 @@
 
 #include "core/fatal_error.h"
 #include "qt/colours.h"
+#include "qt/goose_board.h"
 #include "qt/help_windows.h"
 #include "qt/skin_drawing.h"
 #include "qt/tick_row.h"
@@ -79,7 +80,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QRect& place) {
 
 }  // namespace
 
-MainWindow::MainWindow(MainWindowModel& model) : model_(model) {
+MainWindow::MainWindow(MainWindowModel& model, ProgramFolder folder) : model_(model), folder_(std::move(folder)) {
   setObjectName(QStringLiteral("Parapente"));
   auto* central = new QWidget(this);
   central->setObjectName(QStringLiteral("central"));
@@ -97,6 +98,8 @@ MainWindow::MainWindow(MainWindowModel& model) : model_(model) {
   setFixedSize(kWidth, kHeight + menuBar()->sizeHint().height());
   help_ = new HelpWindows(model_.helpDesk(), this);
 }
+
+MainWindow::~MainWindow() = default;
 
 void MainWindow::watchMouse(QWidget* widget) {
   widget->setMouseTracking(true);
@@ -367,7 +370,22 @@ void MainWindow::render() {
   renderButtons();
   renderMenus();
   renderErrorPanel();
+  renderGame();
   help_->render();
+}
+
+// The board is made when a game opens and goes with all its pieces when it
+// closes; only the menu closes a game, so no piece of the board is running.
+void MainWindow::renderGame() {
+  setFixedWidth(model_.controls().windowWidth / kTwipsPerPixel);
+  const bool open = model_.game().isOpen();
+  if (open && !board_) {
+    board_ = std::make_unique<GooseBoard>(model_, centralWidget(), folder_,
+                                          [this](const std::function<void()>& event) { act(event); });
+  } else if (!open && board_) {
+    board_.reset();
+  }
+  if (board_) board_->render();
 }
 
 void MainWindow::renderQuestionArea() {
@@ -408,8 +426,21 @@ void MainWindow::renderAnswers() {
   }
 }
 
+// The goose board narrows the window: the right-hand column then keeps to
+// what is left, with the two clip buttons one above the other.
+void MainWindow::layoutRightColumn(int windowWidth) {
+  const int width = std::min(kRightWidth, windowWidth - kRightColumn - 4);
+  const bool narrow = width < kRightWidth;
+  question_->setGeometry(kRightColumn, kAnswersTop + 6, width, 40);
+  trombone_->setGeometry(kRightColumn, kAnswersTop + 52, narrow ? width : 70, 24);
+  tromboneL_->setGeometry(narrow ? kRightColumn : kRightColumn + 72, kAnswersTop + (narrow ? 78 : 52), narrow ? width : 70, 24);
+  historique_->setGeometry(kRightColumn, kAnswersTop + 200, width, kHeight - kAnswersTop - 206);
+}
+
 void MainWindow::renderScore() {
   const WindowControls& c = model_.controls();
+  // Drawn once it has its width: a long caption takes a smaller font.
+  layoutRightColumn(c.windowWidth / kTwipsPerPixel);
   drawQuestionButton(*question_, c.question);
   question_->setToolTip(q(c.question.toolTip));
   question_->setVisible(c.question.visible);
@@ -417,6 +448,9 @@ void MainWindow::renderScore() {
   tromboneL_->setVisible(c.tromboneL);
   for (int k = 1; k <= 5; ++k)
     scoreCaptions_[k]->setStyleSheet(QStringLiteral("color: %1;").arg(toQColor(c.labelsText).name()));
+  for (QLabel* label : {scoreCaptions_[1], scoreCaptions_[2], scoreCaptions_[3], scoreCaptions_[4], scoreCaptions_[5],
+                        cetteQuestion_, totalPoints_, nombrePointsMax_, moyenne_, nombreQuestions_})
+    label->setVisible(c.statisticsVisible);
   cetteQuestion_->setText(q(c.cetteQuestion));
   totalPoints_->setText(q(c.totalPoints));
   nombrePointsMax_->setText(q(c.nombrePointsMax));

@@ -3,7 +3,9 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 
+#include "core/program_folder.h"
 #include "ui/main_window_model.h"
 
 class QAction;
@@ -17,6 +19,7 @@ class QMenu;
 
 namespace ventelle {
 
+class GooseBoard;
 class HelpWindows;
 class TickRow;
 
@@ -25,7 +28,9 @@ class TickRow;
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
-  explicit MainWindow(MainWindowModel& model);
+  // folder: the program folder, where the goose game's pictures lie.
+  explicit MainWindow(MainWindowModel& model, ProgramFolder folder = ProgramFolder(std::filesystem::path()));
+  ~MainWindow() override;
 
   // Draws every control from the model.
   void render();
@@ -52,10 +57,12 @@ class MainWindow : public QMainWindow {
   void renderQuestionArea();
   void renderAnswers();
   void renderScore();
+  void layoutRightColumn(int windowWidth);
   void renderChapters();
   void renderMenus();
   void renderButtons();
   void renderErrorPanel();
+  void renderGame();
 
   MainWindowModel& model_;
   QLabel* numero_ = nullptr;
@@ -89,6 +96,8 @@ class MainWindow : public QMainWindow {
   std::map<std::string, QMenu*> menus_;
   std::map<std::string, QAction*> actions_;
   HelpWindows* help_ = nullptr;
+  ProgramFolder folder_;
+  std::unique_ptr<GooseBoard> board_;  // while a goose game is open
 };
 
 }  // namespace ventelle
