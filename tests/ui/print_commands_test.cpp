@@ -123,7 +123,9 @@ TEST_F(PrintTest, TheCopyCountIsTheLeadingNumberRoundedAndBelowOneNothingPrints)
     h.dialogs.answers = {typed};
     h.model.menuCommand("mnuImprimerReponse");
     ASSERT_EQ(jobs().size(), copies == 0 ? 0u : 1u);
-    if (copies != 0) EXPECT_EQ(jobs()[0].copies, copies);
+    if (copies != 0) {
+      EXPECT_EQ(jobs()[0].copies, copies);
+    }
   }
   ASSERT_EQ(h.dialogs.shown.size(), 1u);  // for 101 alone
   EXPECT_EQ(h.dialogs.shown[0].text,

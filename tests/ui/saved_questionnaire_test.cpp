@@ -86,7 +86,9 @@ TEST(SavedQuestionnaire, AMarkingRewritesOnlyTheChapterLines) {
   const Lines after = profileLines(h);
   ASSERT_EQ(after.size(), before.size());
   for (std::size_t k = 0; k < before.size(); ++k)
-    if (before[k] != after[k]) EXPECT_EQ(after[k], "Chapitre2=Y") << "line " << k + 1;
+    if (before[k] != after[k]) {
+      EXPECT_EQ(after[k], "Chapitre2=Y") << "line " << k + 1;
+    }
   EXPECT_EQ(lineOf(after, "Chapitre2=Y"), "Chapitre2=Y");
   EXPECT_EQ(questionnaireLines(h), Lines{"2,1"});
 }
