@@ -80,4 +80,19 @@ ModuleProblems joinModules(ChapterLibrary& library, const ModuleJoin& join) {
   return problems;
 }
 
+std::vector<std::string> chapterSources(int examIndex, bool lowerLevels, int chapter) {
+  const bool lower = lowerLevels && canIncludeLowerLevels(examIndex);
+  const auto modules = modulesOf(examIndex == 11 && lower ? 10 : examIndex);
+  std::vector<std::string> sources;
+  if (chapter >= 1 && chapter <= static_cast<int>(modules.size()) && modules[chapter - 1] != 0)
+    sources.push_back(modulePath(modules[chapter - 1]));
+  if (!lower) return sources;
+  for (const ModuleJoin& join : lowerLevelJoins(examIndex)) {
+    if (join.chapter != chapter) continue;
+    sources.push_back(modulePath(join.a));
+    if (join.b != 0) sources.push_back(modulePath(join.b));
+  }
+  return sources;
+}
+
 }  // namespace ventelle

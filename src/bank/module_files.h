@@ -20,6 +20,12 @@ struct ModuleProblems {
 };
 
 std::string modulePath(int module);
+
+// The module files a 2004 brevet's chapter file is built from, in order: its
+// own module, then those of the lower levels when they are included (the
+// confirmed hang-glider brevet with its lower levels is laid out as the
+// pilot brevet).
+std::vector<std::string> chapterSources(int examIndex, bool lowerLevels, int chapter);
 std::string chapter2004Path(int chapter);
 
 // Copies module modules[k-1] over chapter k for every k whose module is not

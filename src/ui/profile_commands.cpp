@@ -8,6 +8,7 @@
 #include "ui/options_menu.h"
 #include "ui/question_display.h"
 #include "ui/question_flow.h"
+#include "ui/saved_places.h"
 #include "ui/skin.h"
 #include "users/profile_fields.h"
 #include "users/profile_store.h"
@@ -50,7 +51,7 @@ Settings currentSettings(const WindowContext& ctx) {
   return s;
 }
 
-TextLines questionnaireLines(const WindowContext& ctx) {
+TextLines questionnaireLines(WindowContext& ctx) {
   const auto& quiz = ctx.quiz;
   const int n = std::min<int>(leadingValue(ctx.controls.nombreQuestionsPosees),
                               static_cast<int>(quiz.askedQuestions.size()));
@@ -58,6 +59,7 @@ TextLines questionnaireLines(const WindowContext& ctx) {
   for (int i = 1; i <= n; ++i) {
     const AskedQuestion& asked = quiz.askedQuestions[i - 1];
     SavedQuestion saved{asked.chapter, asked.index};
+    saved.name = nameAt(ctx, asked.chapter, asked.index);
     if (ctx.trainingMode()) {
       lines.push_back(writeTrainingLine(saved));
       continue;
@@ -123,22 +125,20 @@ void applySettings(WindowContext& ctx, const Settings& s) {
   chooseReaskPeriod(ctx, s.reaskPeriod);
 }
 
-bool questionStillThere(WindowContext& ctx, const SavedQuestion& saved) {
-  const ChapterIndex* index = ctx.library.chapter(ctx.chapterPath(saved.chapter));
-  return index && saved.index >= 1 && saved.index <= index->questionCount();
-}
 
 std::string lostQuestion(int i) {
-  return "la question n°" + std::to_string(i) + " du questionnaire enregistré n'a pas été retrouvée dans les questions";
+  return "la question n°" + std::to_string(i) +
+         " du questionnaire enregistré n'a pas été retrouvée dans les questions, ou une autre question a pris sa place";
 }
 
 // Reads a saved question again from its chapter file, in its saved order.
-bool restoreRecord(WindowContext& ctx, int i, const SavedQuestion& saved) {
-  if (!questionStillThere(ctx, saved)) return false;
+bool restoreRecord(WindowContext& ctx, const PreviousEdition& edition, int i, const SavedQuestion& saved) {
+  const auto place = placeToday(ctx, edition, saved);
+  if (!place) return false;
   const ChapterIndex* index = ctx.library.chapter(ctx.chapterPath(saved.chapter));
-  Question q = readQuestion(*index, saved.chapter, saved.index, ctx.bankPrefix);
+  Question q = readQuestion(*index, saved.chapter, *place, ctx.bankPrefix);
   if (!applyAnswerOrder(q, saved.ordre)) return false;
-  ctx.quiz.askedQuestions[i - 1] = {saved.chapter, saved.index};
+  ctx.quiz.askedQuestions[i - 1] = {saved.chapter, *place};
   QuestionRecord& record = ctx.quiz.questionRecords[i - 1];
   record.texte = q.text;
   record.nom = q.name;
@@ -161,10 +161,11 @@ void restoreFullQuestionnaire(WindowContext& ctx, const TextLines& lines, int n,
   quiz.questionRecords.assign(slots, QuestionRecord{});
   quiz.currentButton = 0;
   for (auto& button : ctx.controls.bouton) button.back.reset();
+  const PreviousEdition edition = readPreviousEdition(ctx.library.folder());
   for (int i = 1; i <= std::min(n, slots); ++i) {
     const auto saved = i <= static_cast<int>(lines.size()) ? readFullQuestionnaireLine(lines[i - 1]) : std::nullopt;
     if (saved && saved->chapter == 0) continue;
-    if (!saved || !restoreRecord(ctx, i, *saved)) {
+    if (!saved || !restoreRecord(ctx, edition, i, *saved)) {
       problems.push_back(lostQuestion(i));
       continue;
     }
@@ -179,14 +180,16 @@ void restoreTrainingQuestionnaire(WindowContext& ctx, const TextLines& lines, in
                                   std::vector<std::string>& problems) {
   auto& quiz = ctx.quiz;
   quiz.askedQuestions.clear();
+  const PreviousEdition edition = readPreviousEdition(ctx.library.folder());
   for (int i = 1; i <= n && i <= static_cast<int>(lines.size()); ++i) {
     const auto saved = readTrainingLine(lines[i - 1]);
-    if (!saved || !questionStillThere(ctx, *saved)) {
+    const auto place = saved ? placeToday(ctx, edition, *saved) : std::nullopt;
+    if (!place) {
       problems.push_back(lostQuestion(i));
       continue;
     }
-    quiz.askedQuestions.push_back({saved->chapter, saved->index});
-    const std::string name = questionLabel(ctx, saved->chapter, saved->index, "");
+    quiz.askedQuestions.push_back({saved->chapter, *place});
+    const std::string name = nameAt(ctx, saved->chapter, *place);
     ctx.controls.historique.push_back(std::to_string(saved->chapter) + "." + name);
   }
   if (quiz.askedQuestions.empty()) quiz.askedQuestions.emplace_back();

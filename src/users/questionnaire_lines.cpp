@@ -9,8 +9,7 @@ namespace {
 
 constexpr int kHighestChapter = 9;
 
-std::optional<std::vector<int>> numbers(std::string_view line, std::size_t count) {
-  const auto fields = splitProfileFields(line);
+std::optional<std::vector<int>> numbers(const std::vector<std::string>& fields, std::size_t count) {
   if (fields.size() < count) return std::nullopt;
   std::vector<int> values;
   for (std::size_t k = 0; k < count; ++k) {
@@ -29,28 +28,42 @@ std::optional<SavedQuestion> placeOf(const std::vector<int>& values) {
   return question;
 }
 
+std::string withName(std::string line, const std::string& name) {
+  return name.empty() ? line : line + ",\"" + name + "\"";
+}
+
+// The field after the numbers, when there is one.
+std::string nameField(const std::vector<std::string>& fields, std::size_t count) {
+  return fields.size() > count ? fields[count] : std::string();
+}
+
 }  // namespace
 
 std::string writeTrainingLine(const SavedQuestion& q) {
-  return std::to_string(q.chapter) + "," + std::to_string(q.index);
+  return withName(std::to_string(q.chapter) + "," + std::to_string(q.index), q.name);
 }
 
 std::string writeFullQuestionnaireLine(const SavedQuestion& q) {
-  std::string line = writeTrainingLine(q);
+  std::string line = std::to_string(q.chapter) + "," + std::to_string(q.index);
   for (int k = 1; k <= kMaxAnswers; ++k) line += "," + std::to_string(q.ordre[k]) + "," + std::to_string(q.coche[k]);
-  return line;
+  return withName(line, q.name);
 }
 
 std::optional<SavedQuestion> readTrainingLine(std::string_view line) {
-  const auto values = numbers(line, 2);
-  return values ? placeOf(*values) : std::nullopt;
+  const auto fields = splitProfileFields(line);
+  const auto values = numbers(fields, 2);
+  auto question = values ? placeOf(*values) : std::nullopt;
+  if (question) question->name = nameField(fields, 2);
+  return question;
 }
 
 std::optional<SavedQuestion> readFullQuestionnaireLine(std::string_view line) {
-  const auto values = numbers(line, 2 + 2 * kMaxAnswers);
+  const auto fields = splitProfileFields(line);
+  const auto values = numbers(fields, 2 + 2 * kMaxAnswers);
   if (!values) return std::nullopt;
   auto question = placeOf(*values);
   if (!question) return std::nullopt;
+  question->name = nameField(fields, 2 + 2 * kMaxAnswers);
   for (int k = 1; k <= kMaxAnswers; ++k) {
     const int ordre = (*values)[2 * k];
     const int coche = (*values)[2 * k + 1];

@@ -135,3 +135,21 @@ TEST(ChapterLibrary, ReadsAgainAFileThatChangedAndGivesNothingForAMissingOne) {
 
 }  // namespace
 }  // namespace ventelle
+
+namespace ventelle {
+namespace {
+
+TEST(ChapterSources, OwnModuleThenTheLowerLevelsWhenIncluded) {
+  using Paths = std::vector<std::string>;
+  EXPECT_EQ(chapterSources(7, false, 1), (Paths{"2004\\2.qcm"}));
+  EXPECT_EQ(chapterSources(7, true, 1), (Paths{"2004\\2.qcm", "2004\\1.qcm"}));
+  EXPECT_EQ(chapterSources(8, true, 1), (Paths{"2004\\3.qcm", "2004\\1.qcm", "2004\\2.qcm"}));
+  EXPECT_EQ(chapterSources(6, true, 1), (Paths{"2004\\1.qcm"}));  // the initial brevet has no lower level
+  EXPECT_EQ(chapterSources(6, false, 8), Paths{});                 // nor an eighth chapter
+  // The confirmed hang-glider brevet with its lower levels is laid out as the pilot brevet.
+  EXPECT_EQ(chapterSources(11, false, 3), (Paths{"2004\\14.qcm"}));
+  EXPECT_EQ(chapterSources(11, true, 3), (Paths{"2004\\11.qcm", "2004\\10.qcm"}));
+}
+
+}  // namespace
+}  // namespace ventelle

@@ -47,7 +47,7 @@ TEST(SavedQuestionnaire, TrainingModeSavesPairsAndResumesWithHistoryScoreAndANew
   h.mark({"Oui"});  // Y
   const WindowControls saved = h.controls();
   h.model.menuCommand("mnuEnregistrer");
-  EXPECT_EQ(questionnaireLines(h), (Lines{"1,1", "2,1", "2,2"}));
+  EXPECT_EQ(questionnaireLines(h), (Lines{"1,1,\"A\"", "2,1,\"X\"", "2,2,\"Y\""}));
   EXPECT_EQ(profileLines(h).front(), "\"V 6.1\",\"Classique\",7,1,1,1,1,1,1,1,1,0,#FALSE#,0,1,0,0,#TRUE#,#TRUE#,\"3\",\"" +
                                          saved.totalPoints + "\",\"18\",\"" + saved.moyenne + "\",0");
 
@@ -75,6 +75,78 @@ TEST(SavedQuestionnaire, TrainingModeSavesPairsAndResumesWithHistoryScoreAndANew
   EXPECT_EQ(c.historique.size(), 4u);
 }
 
+// Chapter 1 holds A, B, C in places 1 to 3; the questionnaire asked them in
+// that order and was saved, then its lines are given another form.
+class MovedQuestions : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    h.start(1, 1);
+    h.mark({"Juste"});
+    h.next(1, 2);
+    h.mark({"Moitié"});
+    h.next(1, 3);
+    h.mark({"Un"});
+    h.model.menuCommand("mnuEnregistrer");
+  }
+  void resumeWith(const Lines& questionnaire) {
+    TextLines lines = profileLines(h);
+    const auto header = std::find(lines.begin(), lines.end(), "[Historique]");
+    lines.erase(header + 1, lines.end());
+    lines.insert(lines.end(), questionnaire.begin(), questionnaire.end());
+    h.folder.writeBytes("parapente.ini", profileBytes(lines));
+    h.queueQuestion(4, 2);
+    h.model.menuCommand("mnuReprendre");
+  }
+  int lostNotices() const {
+    int n = 0;
+    for (const auto& m : h.dialogs.shown) n += m.text.find("une autre question a pris sa place") != std::string::npos;
+    return n;
+  }
+  ModelHarness h;
+};
+
+TEST_F(MovedQuestions, ALineSavedBeforeNamesIsFoundThroughThePreviousEditionAndAReplacedQuestionIsDropped) {
+  // In the previous edition, place 1 held C, place 2 held A, and place 3 a
+  // question B since replaced by another under the same name.
+  h.folder.write("questions-precedentes.txt", "; édition précédente\n2004\\2.qcm=C,A,B*\n");
+  resumeWith({"1,1", "1,2", "1,3"});
+  EXPECT_EQ(h.controls().historique, (Lines{"1.C", "1.A"}));
+  EXPECT_EQ(h.model.quiz().askedQuestions[0].index, 3);
+  EXPECT_EQ(h.model.quiz().askedQuestions[1].index, 1);
+  ASSERT_EQ(lostNotices(), 1);
+  EXPECT_NE(h.dialogs.shown.back().text.find("la question n°3 "), std::string::npos) << h.dialogs.shown.back().text;
+}
+
+TEST_F(MovedQuestions, ALineWithItsNameFindsTheQuestionWhereverItStandsOrIsDropped) {
+  resumeWith({"1,1,\"C\"", "1,2,\"B\"", "1,3,\"Disparue\""});
+  EXPECT_EQ(h.controls().historique, (Lines{"1.C", "1.B"}));
+  EXPECT_EQ(h.model.quiz().askedQuestions[0].index, 3);
+  EXPECT_EQ(lostNotices(), 1);
+}
+
+TEST_F(MovedQuestions, WithTheLowerLevelsAnOldPlaceCountsThePreviousSizeOfEveryModuleOfTheChapter) {
+  // With the lower levels, chapter 1 is module 2 then module 1; module 2
+  // held three questions in the previous edition and holds five today.
+  h.folder.write("2004/1.qcm", chapterFileText({{"L1", {{"Oui", 6}, {"Non", -6}}}, {"L2", {{"Oui", 6}, {"Non", -6}}}}));
+  h.folder.write("questions-precedentes.txt", "2004\\2.qcm=A,B,C\n2004\\1.qcm=L1,L2\n");
+  TextLines lines = profileLines(h);
+  const auto lower = lines.front().find(",#FALSE#,");
+  ASSERT_NE(lower, std::string::npos);
+  lines.front().replace(lower, 9, ",#TRUE#,");
+  h.folder.writeBytes("parapente.ini", profileBytes(lines));
+  resumeWith({"1,4", "1,1"});
+  ASSERT_TRUE(h.controls().menus.at("mnuInclure").checked);
+  EXPECT_EQ(h.controls().historique, (Lines{"1.L1", "1.A"}));
+  EXPECT_EQ(h.model.quiz().askedQuestions[0].index, 6);
+  EXPECT_EQ(lostNotices(), 0);
+}
+
+TEST_F(MovedQuestions, WithoutThePreviousEditionAnOldLineKeepsItsPlace) {
+  resumeWith({"1,2", "1,3"});
+  EXPECT_EQ(h.controls().historique, (Lines{"1.B", "1.C"}));
+  EXPECT_EQ(lostNotices(), 0);
+}
+
 TEST(SavedQuestionnaire, AMarkingRewritesOnlyTheChapterLines) {
   ModelHarness h;
   h.start(2, 1);
@@ -90,7 +162,7 @@ TEST(SavedQuestionnaire, AMarkingRewritesOnlyTheChapterLines) {
       EXPECT_EQ(after[k], "Chapitre2=Y") << "line " << k + 1;
     }
   EXPECT_EQ(lineOf(after, "Chapitre2=Y"), "Chapitre2=Y");
-  EXPECT_EQ(questionnaireLines(h), Lines{"2,1"});
+  EXPECT_EQ(questionnaireLines(h), Lines{"2,1,\"X\""});
 }
 
 TEST(SavedQuestionnaire, ScoreLabelsLeftEmptyRestoreNoQuestionnaire) {
@@ -132,9 +204,9 @@ TEST_F(SavedFullQuestionnaire, SavesTwelveFieldLinesForEveryButton) {
   h.model.menuCommand("mnuEnregistrer");
   const Lines lines = questionnaireLines(h);
   ASSERT_EQ(lines.size(), 60u);
-  EXPECT_EQ(lines[0], "3,1,1,1,2,0,0,0,0,0,0,0");
-  EXPECT_EQ(lines[1], "3,2,1,0,2,0,0,0,0,0,0,0");
-  EXPECT_EQ(lines[2], "3,3,1,0,2,1,0,0,0,0,0,0");
+  EXPECT_EQ(lines[0], "3,1,1,1,2,0,0,0,0,0,0,0,\"1\"");
+  EXPECT_EQ(lines[1], "3,2,1,0,2,0,0,0,0,0,0,0,\"2\"");
+  EXPECT_EQ(lines[2], "3,3,1,0,2,1,0,0,0,0,0,0,\"3\"");
   EXPECT_EQ(lines[59], "0,0,0,0,0,0,0,0,0,0,0,0");
   EXPECT_TRUE(profileLines(h).front().find(",#FALSE#,\"60\",\"\",\"\",\"\",0") != std::string::npos);
 }
@@ -143,9 +215,9 @@ TEST_F(SavedFullQuestionnaire, ResumesInTheSavedAnswerOrderWithTicksAndGreenButt
   h.model.menuCommand("mnuEnregistrer");
   // Question 1 was shown "Zéro" first, with "Six" ticked.
   TextLines lines = profileLines(h);
-  const auto first = std::find(lines.begin(), lines.end(), "3,1,1,1,2,0,0,0,0,0,0,0");
+  const auto first = std::find(lines.begin(), lines.end(), "3,1,1,1,2,0,0,0,0,0,0,0,\"1\"");
   ASSERT_NE(first, lines.end());
-  *first = "3,1,2,0,1,1,0,0,0,0,0,0";
+  *first = "3,1,2,0,1,1,0,0,0,0,0,0,\"1\"";
   h.folder.writeBytes("parapente.ini", profileBytes(lines));
   h.model.menuCommand("mnuEvaluation");  // elsewhere meanwhile
   h.model.menuCommand("mnuReprendre");

@@ -148,7 +148,8 @@ TEST(DamagedProfile, LoadsWhatIsSoundAndKeepsTheOriginal) {
          l.front() = "V 6.1,Classique,4,1,1,1,1,1,1,0,0,0,#FALSE#,0,1,0,0,#TRUE#,#TRUE#,\"3\",\"12\",\"18\",\"13\",8";
          l.insert(l.end(), {"1,1", "1,999", "8,1"});
        },
-       "la question n°2 du questionnaire enregistré n'a pas été retrouvée dans les questions"},
+       "la question n°2 du questionnaire enregistré n'a pas été retrouvée dans les questions, ou une autre question a "
+       "pris sa place"},
   };
   for (const auto& damage : damages) {
     SCOPED_TRACE(damage.what);

@@ -90,6 +90,13 @@ TEST(QuestionnaireLines, BothFormsRoundTrip) {
   ASSERT_TRUE(training);
   EXPECT_EQ(training->chapter, 3);
   EXPECT_EQ(training->index, 14);
+  EXPECT_EQ(training->name, "");  // a line saved before names were kept
+
+  q.name = "314i";
+  EXPECT_EQ(writeTrainingLine(q), "3,14,\"314i\"");
+  EXPECT_EQ(writeFullQuestionnaireLine(q), "3,14,2,0,1,1,3,0,0,0,0,0,\"314i\"");
+  EXPECT_EQ(readTrainingLine(writeTrainingLine(q))->name, "314i");
+  EXPECT_EQ(readFullQuestionnaireLine(writeFullQuestionnaireLine(q))->name, "314i");
 }
 
 TEST(QuestionnaireLines, DamagedLinesAreRefused) {
