@@ -3,10 +3,10 @@
 // the "QCM 2000" bank on screen; then the answer and the hand-over.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 
 #include "bank/chapter_library.h"
 #include "core/seeded_random.h"
+#include "shipped_folder.h"
 #include "silent_seams.h"
 #include "ui/main_window_model.h"
 
@@ -14,23 +14,10 @@ namespace {
 
 using namespace ventelle;
 
-class GameFolder {
- public:
-  GameFolder() : root_(std::filesystem::temp_directory_path() / "ventelle-bench-game") {
-    std::filesystem::remove_all(root_);
-    std::filesystem::copy(VENTELLE_DATA_DIR, root_, std::filesystem::copy_options::recursive);
-  }
-  ~GameFolder() { std::filesystem::remove_all(root_); }
-  const std::filesystem::path& root() const { return root_; }
-
- private:
-  std::filesystem::path root_;
-};
-
 // Whole turns of a two-player game; the time counted is the model's work on
 // the ticks and presses, never the timer's waits.
 void GameTurn(benchmark::State& state) {
-  GameFolder folder;
+  ShippedFolder folder("ventelle-bench-game");
   SilentDialogs dialogs;
   SilentDesktop desktop;
   SilentPrinter printer;

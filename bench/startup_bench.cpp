@@ -6,6 +6,7 @@
 
 #include "bank/chapter_library.h"
 #include "core/clock_random.h"
+#include "shipped_folder.h"
 #include "silent_seams.h"
 #include "ui/main_window_model.h"
 #include "ui/splash_model.h"
@@ -14,23 +15,10 @@ namespace {
 
 using namespace ventelle;
 
-class ShippedFolder {
- public:
-  ShippedFolder() : root_(std::filesystem::temp_directory_path() / "ventelle-bench-shipped") {
-    std::filesystem::remove_all(root_);
-    std::filesystem::copy(VENTELLE_DATA_DIR, root_, std::filesystem::copy_options::recursive);
-  }
-  ~ShippedFolder() { std::filesystem::remove_all(root_); }
-  const std::filesystem::path& root() const { return root_; }
-
- private:
-  std::filesystem::path root_;
-};
-
 // Alternates between the paraglider pilot and confirmed brevets: each switch
 // rebuilds eight chapter files and draws a first question.
 void ExamSwitch2004(benchmark::State& state) {
-  ShippedFolder folder;
+  ShippedFolder folder("ventelle-bench-shipped");
   SilentDialogs dialogs;
   SilentDesktop desktop;
   SilentPrinter printer;
@@ -48,7 +36,7 @@ void ExamSwitch2004(benchmark::State& state) {
 // The whole start-up without a window: the splash's twenty ticks (its tip
 // included), then everything up to the first question.
 void StartUp(benchmark::State& state) {
-  ShippedFolder folder;
+  ShippedFolder folder("ventelle-bench-shipped");
   SilentDialogs dialogs;
   SilentDesktop desktop;
   SilentPrinter printer;
@@ -67,7 +55,7 @@ void StartUp(benchmark::State& state) {
 // 60 questions drawn and loaded into the history list; then "Retour au
 // Questionnaire", not timed.
 void GenerateQuestionnaire(benchmark::State& state) {
-  ShippedFolder folder;
+  ShippedFolder folder("ventelle-bench-shipped");
   SilentDialogs dialogs;
   SilentDesktop desktop;
   ClockRandom random;

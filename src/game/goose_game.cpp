@@ -1,17 +1,8 @@
 #include "game/goose_game.h"
 
+#include "core/record_reader.h"
+
 namespace ventelle {
-namespace {
-
-bool isBlank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
-
-std::string trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-}  // namespace
 
 bool GooseGame::open() {
   if (isOpen()) return false;
@@ -29,11 +20,12 @@ bool GooseGame::editName(const std::string& text, int widthTwips) {
 
 void GooseGame::enterName() {
   if (phase_ != GamePhase::NameEntry) return;
-  if (isBlank(nameText_)) {
+  const std::string name = trimSpaces(nameText_);
+  if (name.empty()) {
     if (!players_.empty()) startPlay();
     return;
   }
-  players_.push_back({trimmed(nameText_)});
+  players_.push_back({name});
   // The box empties: a refused paste must not bring this name back.
   nameText_.clear();
   ++entryNumber_;

@@ -1,7 +1,6 @@
 #include "ui/goose_commands.h"
 
 #include "ui/exam_switch.h"
-#include "ui/messages.h"
 #include "ui/profile_commands.h"
 #include "ui/question_flow.h"
 #include "users/profile_store.h"
@@ -50,8 +49,7 @@ void askGameQuestion(WindowContext& ctx, int chapter) {
   // A generated file, rewritten for every question: no need to wait for the disk.
   const ProfileStore profiles(ctx.library.folder(), Durability::Derived);
   if (!profiles.save(kDefaultUser, gameSettingsLine(chapter), ErrorLists{}, {})) {
-    ctx.dialogs.message(MessageIcon::Exclamation, messages::kWriteFailedTitle,
-                        messages::unwritableProfile(profiles.pathOf(kDefaultUser).filename().string()));
+    tellUnwritable(ctx, kDefaultUser);
     ctx.game.questionUnavailable();
     return;
   }

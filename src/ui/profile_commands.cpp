@@ -23,10 +23,14 @@ std::string fileNameOf(const WindowContext& ctx, const std::string& user) {
   return store(ctx).pathOf(user).filename().string();
 }
 
+}  // namespace
+
 void tellUnwritable(WindowContext& ctx, const std::string& user) {
   ctx.dialogs.message(MessageIcon::Exclamation, messages::kWriteFailedTitle,
                       messages::unwritableProfile(fileNameOf(ctx, user)));
 }
+
+namespace {
 
 Settings currentSettings(const WindowContext& ctx) {
   const auto& menus = ctx.controls.menus;
@@ -59,7 +63,7 @@ TextLines questionnaireLines(WindowContext& ctx) {
   for (int i = 1; i <= n; ++i) {
     const AskedQuestion& asked = quiz.askedQuestions[i - 1];
     SavedQuestion saved{asked.chapter, asked.index};
-    saved.name = nameAt(ctx, asked.chapter, asked.index);
+    saved.name = questionLabel(ctx, asked.chapter, asked.index, "");
     if (ctx.trainingMode()) {
       lines.push_back(writeTrainingLine(saved));
       continue;
@@ -189,7 +193,7 @@ void restoreTrainingQuestionnaire(WindowContext& ctx, const TextLines& lines, in
       continue;
     }
     quiz.askedQuestions.push_back({saved->chapter, *place});
-    const std::string name = nameAt(ctx, saved->chapter, *place);
+    const std::string name = questionLabel(ctx, saved->chapter, *place, "");
     ctx.controls.historique.push_back(std::to_string(saved->chapter) + "." + name);
   }
   if (quiz.askedQuestions.empty()) quiz.askedQuestions.emplace_back();

@@ -13,6 +13,8 @@ void purgeOtherFormats(WindowContext& ctx);
 // Initialise_Utilisateur for that user; tells the user when it cannot be written.
 bool initialiseUser(WindowContext& ctx, const std::string& user);
 
+// Tells the user that this user's profile could not be written.
+void tellUnwritable(WindowContext& ctx, const std::string& user);
 // enregistrefautes: the error lists into the active user's profile.
 void writeMistakes(WindowContext& ctx);
 

@@ -33,12 +33,6 @@ std::optional<std::vector<PreviousQuestion>> previousQuestions(const WindowConte
 
 }  // namespace
 
-std::string nameAt(WindowContext& ctx, int chapter, int place) {
-  const ChapterIndex* index = ctx.library.chapter(ctx.chapterPath(chapter));
-  if (!index || place < 1 || place > index->questionCount()) return {};
-  return index->headers[place - 1].name;
-}
-
 std::optional<int> placeToday(WindowContext& ctx, const PreviousEdition& edition, const SavedQuestion& saved) {
   const ChapterIndex* index = ctx.library.chapter(ctx.chapterPath(saved.chapter));
   if (!index) return std::nullopt;

@@ -14,7 +14,4 @@ namespace ventelle {
 // question now stands under its name.
 std::optional<int> placeToday(WindowContext& ctx, const PreviousEdition& edition, const SavedQuestion& saved);
 
-// The name of the question at that place of a chapter file, or empty.
-std::string nameAt(WindowContext& ctx, int chapter, int place);
-
 }  // namespace ventelle

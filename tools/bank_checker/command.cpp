@@ -23,25 +23,23 @@ std::string questions(std::size_t count) {
   return std::to_string(count) + (count > 1 ? " questions" : " question");
 }
 
-std::string percent(double share) { return std::to_string(static_cast<int>(share * 100 + 0.5)) + " %"; }
-
 // Prints each bank's cue figures; the number of figures out of bounds.
 std::size_t reportCues(const ProgramFolder& folder, std::ostream& out) {
   const CueThresholds limits;
   std::size_t breaches = 0;
   for (const BankCues& bank : measureFolderCues(folder, limits)) {
     out << "Indices de la banque " << bank.bank << " (" << questions(bank.questions) << ") :\n";
-    out << "  réponse juste la plus longue : " << percent(bank.longestRightShare()) << " de "
+    out << "  réponse juste la plus longue : " << percentText(bank.longestRightShare()) << " de "
         << questions(bank.singleAnswer) << " à une réponse\n";
     if (bank.multiAnswer > 0)
-      out << "  option la plus longue juste : " << percent(bank.multiLongestShare()) << " de "
-          << questions(bank.multiAnswer) << " à plusieurs réponses (hasard : " << percent(bank.multiChanceShare())
+      out << "  option la plus longue juste : " << percentText(bank.multiLongestShare()) << " de "
+          << questions(bank.multiAnswer) << " à plusieurs réponses (hasard : " << percentText(bank.multiChanceShare())
           << ")\n";
-    out << "  mot absolu dans " << percent(bank.absoluteShare()) << " des " << bank.wrongAnswers
+    out << "  mot absolu dans " << percentText(bank.absoluteShare()) << " des " << bank.wrongAnswers
         << " réponses fausses\n";
     for (const auto& where : bank.everyWrongAbsolute) out << "  toutes les réponses fausses absolues : " << where << '\n';
     for (const auto& pair : bank.duplicates)
-      out << "  presque semblables (" << percent(pair.similarity) << ") : " << pair.first << " et " << pair.second
+      out << "  presque semblables (" << percentText(pair.similarity) << ") : " << pair.first << " et " << pair.second
           << '\n';
     for (const auto& breach : bank.breaches(limits)) {
       out << "  hors limite : " << breach << '\n';

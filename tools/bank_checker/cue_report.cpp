@@ -9,13 +9,12 @@
 #include "bank/chapter_library.h"
 #include "bank/question_loader.h"
 #include "bank_checker/fault.h"
+#include "bank_checker/folder_check.h"
 #include "core/exam_catalogue.h"
 #include "core/text_file.h"
 
 namespace ventelle::bankcheck {
 namespace {
-
-constexpr int kModuleCount = 30;
 
 // Absolute words, written without accents as the folded text holds them.
 const std::set<std::string> kAbsoluteWords = {
@@ -117,8 +116,6 @@ int strictlyLongest(const CueQuestion& q) {
   return tie ? -1 : best;
 }
 
-std::string percent(double share) { return std::to_string(static_cast<int>(share * 100 + 0.5)) + " %"; }
-
 // Modules one 2004 brevet can draw from, with or without its lower levels.
 std::vector<std::set<int>> modulesDrawnTogether() {
   std::vector<std::set<int>> sets;
@@ -162,6 +159,8 @@ std::vector<CueQuestion> questionsOf(const ProgramFolder& folder, const std::str
 
 }  // namespace
 
+std::string percentText(double share) { return std::to_string(static_cast<int>(share * 100 + 0.5)) + " %"; }
+
 bool holdsAbsoluteWord(const std::string& utf8Text) {
   const auto words = foldedWords(utf8Text);
   return std::any_of(words.begin(), words.end(), [](const std::string& w) { return kAbsoluteWords.contains(w); });
@@ -179,15 +178,15 @@ double stemSimilarity(const std::string& a, const std::string& b) {
 std::vector<std::string> BankCues::breaches(const CueThresholds& limits) const {
   std::vector<std::string> found;
   if (singleAnswer > 0 && (longestRightShare() < limits.longestRightMin || longestRightShare() > limits.longestRightMax))
-    found.push_back("réponse juste la plus longue dans " + percent(longestRightShare()) +
-                    " des questions à une réponse (attendu de " + percent(limits.longestRightMin) + " à " +
-                    percent(limits.longestRightMax) + ")");
+    found.push_back("réponse juste la plus longue dans " + percentText(longestRightShare()) +
+                    " des questions à une réponse (attendu de " + percentText(limits.longestRightMin) + " à " +
+                    percentText(limits.longestRightMax) + ")");
   if (multiAnswer > 0 && std::abs(multiLongestShare() - multiChanceShare()) > limits.multiAboveChance)
-    found.push_back("option la plus longue juste dans " + percent(multiLongestShare()) +
-                    " des questions à plusieurs réponses, pour un hasard de " + percent(multiChanceShare()));
+    found.push_back("option la plus longue juste dans " + percentText(multiLongestShare()) +
+                    " des questions à plusieurs réponses, pour un hasard de " + percentText(multiChanceShare()));
   if (absoluteShare() > limits.absoluteMax)
-    found.push_back("mot absolu dans " + percent(absoluteShare()) + " des réponses fausses (au plus " +
-                    percent(limits.absoluteMax) + ")");
+    found.push_back("mot absolu dans " + percentText(absoluteShare()) + " des réponses fausses (au plus " +
+                    percentText(limits.absoluteMax) + ")");
   if (!everyWrongAbsolute.empty())
     found.push_back(std::to_string(everyWrongAbsolute.size()) + " question(s) dont chaque réponse fausse porte un mot absolu");
   if (!duplicates.empty()) found.push_back(std::to_string(duplicates.size()) + " paire(s) de questions presque semblables");

@@ -61,6 +61,9 @@ struct BankCues {
   std::vector<std::string> breaches(const CueThresholds& limits) const;
 };
 
+// A share as the report prints it: "73 %".
+std::string percentText(double share);
+
 // Whether a text holds one of the absolute words (toujours, jamais, aucun...).
 bool holdsAbsoluteWord(const std::string& utf8Text);
 
