@@ -57,9 +57,6 @@ int main(int argc, char* argv[]) {
   printer.setParent(&window);
   window.centreOnScreen();
   window.show();
-  if (!location.editedCopies.empty())
-    dialogs.message(ventelle::MessageIcon::Information, ventelle::messages::kEditedCopiesTitle,
-                    ventelle::messages::editedCopies(location.editedCopies));
   try {
     model.start(installerFolder());
   } catch (const ventelle::FatalError& error) {
@@ -68,5 +65,8 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   window.render();
+  if (!location.editedCopies.empty())
+    dialogs.message(ventelle::MessageIcon::Information, ventelle::messages::kEditedCopiesTitle,
+                    ventelle::messages::editedCopies(library.folder().root().string(), location.editedCopies));
   return QApplication::exec();
 }

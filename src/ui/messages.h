@@ -99,6 +99,6 @@ inline const std::string kPrintFailed =
 std::string picturesNotPrinted(const std::vector<std::string>& paths);
 inline const std::string kEditedCopiesTitle = "Vos fichiers modifiés";
 // Shipped files the user edited in their own folder: their versions stay in use.
-std::string editedCopies(const std::vector<std::string>& paths);
+std::string editedCopies(const std::string& folder, const std::vector<std::string>& paths);
 
 }  // namespace ventelle::messages
