@@ -11,7 +11,7 @@ list=data/fichiers-livres.txt
 name=$(basename "$list")
 
 entries() {
-  [ -f "$list" ] && grep -v '^;' "$list" | tr -d '\r'
+  [ -f "$list" ] && grep -av '^;' "$list" | iconv -f cp1252 -t utf-8 | tr -d '\r'
   (cd data && find . -type f ! -name "$name" -printf '%P\n' | while IFS= read -r file; do
     printf '%s %s\n' "$(sha256sum < "$file" | cut -d' ' -f1)" "$file"
   done)
@@ -28,7 +28,7 @@ entries() {
 {
   echo "; SHA-256 de chaque fichier livré, dans cette version et les précédentes."
   echo "; Produit par scripts/update-checksums.sh : ne pas modifier à la main."
-  entries "$@" | grep . | LC_ALL=C sort -u -k2 -k1,1
+  entries "$@" | grep -a . | LC_ALL=C sort -u -k2 -k1,1
 } | iconv -f utf-8 -t cp1252 | sed 's/$/\r/' > "$list.new"
 mv "$list.new" "$list"
-echo "$(grep -vc '^;' "$list") empreintes dans $list"
+echo "$(grep -avc '^;' "$list") empreintes dans $list"
