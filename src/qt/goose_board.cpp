@@ -146,9 +146,12 @@ void GooseBoard::buildPanels() {
   die_ = new QToolButton(frame_);
   die_->setObjectName(QStringLiteral("D"));
   die_->setGeometry(cell(kDiePlace));
-  die_->setIconSize({kCell, kCell});
+  // A frame of 2 pixels round the face, black while the die has the focus.
+  die_->setIconSize({kCell - 4, kCell - 4});
   die_->setAutoRaise(true);
-  die_->setStyleSheet(QStringLiteral("QToolButton { border: none; padding: 0; }"));
+  die_->setStyleSheet(QStringLiteral("QToolButton { border: 2px solid transparent; padding: 0; }"
+                                     " QToolButton:focus { border-color: #000000; }"));
+  die_->setFocusPolicy(Qt::StrongFocus);
   die_->setCursor(Qt::PointingHandCursor);
   die_->setToolTip(q(game_texts::kDieTip));
   connect(die_, &QToolButton::clicked, this, [this] { act_([this] { model_.gameDieClick(); }); });
@@ -225,7 +228,7 @@ void GooseBoard::render() {
   if (game.boardVisible()) {
     frame_->raise();
     points_->setGeometry(kBoardPointsPlace);
-    setStyle(points_, QStringLiteral("color: #b00000; font-size: 14pt;"));
+    setStyle(points_, QStringLiteral("color: #b00000; font-size: 19px;"));
   } else {
     points_->setGeometry(kQuizPointsPlace);
     setStyle(points_, QStringLiteral("color: %1;").arg(toQColor(c.labelsText).name()));
@@ -281,6 +284,8 @@ void GooseBoard::renderPanels() {
   die_->setVisible(playing);
   die_->setEnabled(game.dieEnabled());
   die_->setCursor(game.dieEnabled() ? Qt::PointingHandCursor : Qt::ArrowCursor);
+  // Space on the die throws it, as Enter anywhere on the board does.
+  if (game.dieEnabled() && !die_->hasFocus()) die_->setFocus(Qt::OtherFocusReason);
   const QString face = game.dieFace() > 0 ? QStringLiteral("Dé%1.gif").arg(game.dieFace()) : QString();
   if (die_->property("picture").toString() != face) {
     die_->setProperty("picture", face);

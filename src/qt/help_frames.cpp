@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -13,6 +14,7 @@
 
 #include "qt/colours.h"
 #include "qt/help_windows.h"
+#include "qt/layout_font.h"
 #include "ui/help_texts.h"
 
 namespace ventelle {
@@ -46,6 +48,13 @@ QLabel* textLabel(QWidget* parent, const QString& name, const QRect& place) {
 }
 
 QString colourName(Colour colour) { return toQColor(colour).name(); }
+
+// Enter, Return or Space on a focused link or index entry: as a click.
+bool isPressKey(QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  const int key = static_cast<QKeyEvent*>(event)->key();
+  return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+}
 
 // A body as rich text: its links are anchors numbered as the page's links.
 QString bodyHtml(const TextPage& page) {
@@ -131,6 +140,7 @@ QPixmap programIcon(int k) {
 HelpFrame::HelpFrame(HelpWindows& windows, HelpWindowId id, const QString& name, const QSize& size, QWidget* parent)
     : QDialog(parent), windows_(windows), id_(id) {
   setObjectName(name);
+  setFont(layoutFont(font()));
   setWindowTitle(q(t::kTitle));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFixedSize(size);
@@ -157,8 +167,7 @@ QLabel* HelpFrame::addHeading(const std::string& text) {
   heading->setText(q(text));
   heading->setWordWrap(false);
   heading->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-  QFont font = heading->font();
-  font.setPointSize(15);
+  QFont font = layoutFont(heading->font(), 15);
   font.setBold(true);
   heading->setFont(font);
   heading->setStyleSheet(QStringLiteral("color: %1;").arg(kHeadingInk.name()));
@@ -188,6 +197,7 @@ QLabel* HelpFrame::addLink(const QString& name, int link, const QRect& place) {
   auto* label = textLabel(this, name, place);
   label->setWordWrap(false);
   label->setCursor(Qt::PointingHandCursor);
+  label->setFocusPolicy(Qt::StrongFocus);
   label->setProperty(kLinkProperty, link);
   label->installEventFilter(this);
   links_.push_back(label);
@@ -202,17 +212,26 @@ void HelpFrame::renderLink(QLabel* label, const LinkLabel& link) {
     const int width = std::min(label->sizeHint().width(), label->parentWidget()->width() - label->x() - kMargin);
     label->resize(width, label->height());
   }
-  label->setStyleSheet(QStringLiteral("color: %1; text-decoration: underline;").arg(colourName(link.colour)));
+  label->setStyleSheet(QStringLiteral("QLabel { color: %1; text-decoration: underline; }"
+                                      " QLabel:focus { background-color: #fff0b0; }")
+                           .arg(colourName(link.colour)));
 }
 
-// A link label: the mouse over it, off it, and a click.
+// A link label: the mouse over it, off it, and a click; the focus lights it
+// as the mouse does, and its keys click it.
 bool HelpFrame::eventFilter(QObject* watched, QEvent* event) {
   const QVariant link = watched->property(kLinkProperty);
   if (!link.isValid()) return QDialog::eventFilter(watched, event);
   const int i = link.toInt();
   switch (event->type()) {
-    case QEvent::Enter: act([this, i] { desk().mouseOverLink(id_, i); }); break;
-    case QEvent::Leave: act([this] { desk().mouseOverBackground(id_); }); break;
+    case QEvent::Enter:
+    case QEvent::FocusIn: act([this, i] { desk().mouseOverLink(id_, i); }); break;
+    case QEvent::Leave:
+    case QEvent::FocusOut: act([this] { desk().mouseOverBackground(id_); }); break;
+    case QEvent::KeyPress:
+      if (!isPressKey(event)) break;
+      act([this, i] { desk().linkClick(id_, i); });
+      return true;
     case QEvent::MouseButtonRelease:
       if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) act([this, i] { desk().linkClick(id_, i); });
       return true;
@@ -232,8 +251,10 @@ IndexWindow::IndexWindow(HelpWindows& windows, QWidget* parent)
     entry->setWordWrap(false);
     entry->setCursor(Qt::PointingHandCursor);
     entry->setAttribute(Qt::WA_Hover);
+    entry->setFocusPolicy(Qt::StrongFocus);
     entry->setStyleSheet(QStringLiteral("QLabel { color: #123a63; padding-left: 6px; }"
-                                        "QLabel:hover { background-color: #e3eefa; text-decoration: underline; }"));
+                                        "QLabel:hover { background-color: #e3eefa; text-decoration: underline; }"
+                                        "QLabel:focus { background-color: #fff0b0; text-decoration: underline; }"));
     entry->installEventFilter(this);
     entries_.push_back(entry);
   }
@@ -243,7 +264,9 @@ IndexWindow::IndexWindow(HelpWindows& windows, QWidget* parent)
 bool IndexWindow::eventFilter(QObject* watched, QEvent* event) {
   for (std::size_t k = 0; k < entries_.size(); ++k) {
     if (watched != entries_[k]) continue;
-    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    const bool click =
+        event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+    if (click || isPressKey(event)) {
       const int entry = static_cast<int>(k) + 1;
       act([this, entry] { desk().indexEntryClick(entry); });
       return true;
@@ -266,11 +289,11 @@ TextPageWindow::TextPageWindow(HelpWindows& windows, const OpenPage& page, QWidg
   body_->setTextFormat(Qt::RichText);
   body_->setWordWrap(true);
   body_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  body_->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+  // Tab goes from link to link, Enter follows one.
+  body_->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
   body_->setContentsMargins(4, 0, 8, 0);
   QFont font = body_->font();
-  font.setPointSizeF(font.pointSizeF() + 1);
-  body_->setFont(font);
+  body_->setFont(grownFont(font, 1));
   scroll->setWidget(body_);
   scroll->viewport()->setAutoFillBackground(false);
   body_->setAutoFillBackground(false);
@@ -344,12 +367,11 @@ LexiconPageWindow::LexiconPageWindow(HelpWindows& windows, const OpenPage& page,
   term_ = textLabel(this, QStringLiteral("Etiquette1"), {left, kBodyTop, width() - left - kMargin, 28});
   QFont bold = term_->font();
   bold.setBold(true);
-  bold.setPointSizeF(bold.pointSizeF() + 2);
+  bold = grownFont(bold, 2);
   term_->setFont(bold);
   definition_ = textLabel(this, QStringLiteral("Etiquette2"), {left, kBodyTop + 34, width() - left - kMargin, bottom - kBodyTop - 34});
   QFont larger = definition_->font();
-  larger.setPointSizeF(larger.pointSizeF() + 1);
-  definition_->setFont(larger);
+  definition_->setFont(grownFont(larger, 1));
   if (const auto* lexicon = std::get_if<LexiconWindow>(&page.content))
     for (const auto& term : lexicon->terms()) list_->addItem(q(term));
   // Only the user moves the current row: rendering blocks the list's signals.
@@ -380,9 +402,7 @@ TipPageWindow::TipPageWindow(HelpWindows& windows, const OpenPage& page, QWidget
   addHeading(page.entry->heading());
   tip_ = textLabel(this, QStringLiteral("Etiquette1"), {kMargin + 30, kBodyTop + 30, width() - 2 * kMargin - 60, 260});
   tip_->setAlignment(Qt::AlignCenter);
-  QFont font = tip_->font();
-  font.setPointSize(13);
-  tip_->setFont(font);
+  tip_->setFont(layoutFont(tip_->font(), 13));
   tip_->setStyleSheet(QStringLiteral("color: %1;").arg(kHeadingInk.name()));
   addButton("Suivant", t::kNextTip, {(width() - kButtonWidth) / 2, footTop(size()), kButtonWidth, kButtonHeight},
             [this] { desk().nextTipClick(); });
@@ -403,8 +423,7 @@ AboutDialog::AboutDialog(HelpWindows& windows, QWidget* parent)
   auto* name = textLabel(this, QStringLiteral("Titre"), {kMargin, 14, inner, 40});
   name->setText(q(t::kAboutName));
   name->setAlignment(Qt::AlignCenter);
-  QFont big = name->font();
-  big.setPointSize(22);
+  QFont big = layoutFont(name->font(), 22);
   big.setBold(true);
   name->setFont(big);
   name->setStyleSheet(QStringLiteral("color: %1;").arg(kHeadingInk.name()));

@@ -5,6 +5,9 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QShortcut>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QMouseEvent>
@@ -19,14 +22,17 @@
 #include <QVBoxLayout>
 
 #include "core/fatal_error.h"
+#include "qt/accessible_text.h"
 #include "qt/colours.h"
 #include "qt/goose_board.h"
+#include "qt/layout_font.h"
 #include "qt/help_windows.h"
 #include "qt/skin_drawing.h"
 #include "qt/tick_row.h"
 #include "qt/user_window.h"
 #include "ui/menu_bar.h"
 #include "ui/messages.h"
+#include "ui/quiz_keys.h"
 
 namespace ventelle {
 namespace {
@@ -82,6 +88,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QRect& place) {
 
 MainWindow::MainWindow(MainWindowModel& model, ProgramFolder folder) : model_(model), folder_(std::move(folder)) {
   setObjectName(QStringLiteral("Parapente"));
+  setFont(layoutFont(font()));
   auto* central = new QWidget(this);
   central->setObjectName(QStringLiteral("central"));
   central->setAutoFillBackground(true);
@@ -97,9 +104,68 @@ MainWindow::MainWindow(MainWindowModel& model, ProgramFolder folder) : model_(mo
     watchMouse(widget);
   setFixedSize(kWidth, kHeight + menuBar()->sizeHint().height());
   help_ = new HelpWindows(model_.helpDesk(), this);
+  buildKeys();
+  orderTabs();
 }
 
-MainWindow::~MainWindow() = default;
+// The quiz's keys act from any control of the window, as a click would,
+// except in a line edit (the goose game's name box), which keeps what it
+// types and its Enter.
+void MainWindow::buildKeys() {
+  for (const std::string_view key : quizKeys()) {
+    const QString text = QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+    auto* shortcut = new QShortcut(QKeySequence::fromString(text, QKeySequence::PortableText), this);
+    shortcut->setContext(Qt::WindowShortcut);
+    shortcut->setAutoRepeat(false);
+    connect(shortcut, &QShortcut::activated, this, [this, key] { act([this, key] { model_.quizKey(key); }); });
+    quizShortcuts_.push_back(shortcut);
+  }
+  focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    const bool typing = qobject_cast<QLineEdit*>(now) && isAncestorOf(now);
+    for (QShortcut* shortcut : quizShortcuts_) shortcut->setEnabled(!typing);
+  });
+  // F10 opens the first menu; the arrows reach every item from there, those
+  // without an access key too.
+  auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+  connect(menuKey, &QShortcut::activated, this, [this] {
+    for (QAction* action : menuBar()->actions()) {
+      if (!action->isVisible() || !action->isEnabled()) continue;
+      menuBar()->setFocus(Qt::ShortcutFocusReason);
+      menuBar()->setActiveAction(action);
+      return;
+    }
+  });
+}
+
+void MainWindow::orderTabs() {
+  std::vector<QWidget*> chain;
+  for (int i = 1; i <= kMaxAnswers; ++i) chain.push_back(checks_[i]->box());
+  chain.insert(chain.end(), {question_, trombone_, tromboneL_, historique_});
+  chain.insert(chain.end(), boutons_.begin(), boutons_.end());
+  for (int k = 1; k <= kChapterBoxes; ++k) chain.push_back(parties_[k]->box());
+  chain.push_back(wing_);
+  for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+void MainWindow::setQuizFocusable(bool focusable) {
+  const Qt::FocusPolicy policy = focusable ? Qt::StrongFocus : Qt::NoFocus;
+  std::vector<QWidget*> quiz = {question_, trombone_, tromboneL_, historique_, wing_};
+  for (int i = 1; i <= kMaxAnswers; ++i) quiz.push_back(checks_[i]->box());
+  for (int k = 1; k <= kChapterBoxes; ++k) quiz.push_back(parties_[k]->box());
+  quiz.insert(quiz.end(), boutons_.begin(), boutons_.end());
+  for (QWidget* widget : quiz) widget->setFocusPolicy(policy);
+}
+
+void MainWindow::applyAccessibleTexts() {
+  const AccessibleTexts texts = model_.accessibleTexts();
+  for (QWidget* widget : centralWidget()->findChildren<QWidget*>()) {
+    const auto found = texts.find(widget->objectName().toStdString());
+    if (found != texts.end()) setAccessibleText(*widget, found->second);
+  }
+}
+
+// The shortcuts go before the window's last focus change.
+MainWindow::~MainWindow() { disconnect(focusWatch_); }
 
 void MainWindow::watchMouse(QWidget* widget) {
   widget->setMouseTracking(true);
@@ -140,7 +206,9 @@ bool MainWindow::chapterBoxEvent(int k, QEvent* event) {
 
 void MainWindow::centreOnScreen() {
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-  move(screen.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+  // A window taller than the screen keeps its title bar and menus in view.
+  const QPoint centred = screen.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2);
+  move(std::max(centred.x(), screen.left()), std::max(centred.y(), screen.top()));
 }
 
 void MainWindow::act(const std::function<void()>& event) {
@@ -234,8 +302,7 @@ void MainWindow::buildQuestionArea(QWidget* central) {
   labelQuestion_->setWordWrap(true);
   labelQuestion_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   QFont questionFont = labelQuestion_->font();
-  questionFont.setPointSizeF(questionFont.pointSizeF() + 1);
-  labelQuestion_->setFont(questionFont);
+  labelQuestion_->setFont(grownFont(questionFont, 1));
   imageQuestion_ = makeLabel(central, QStringLiteral("ImageQuestion"), {0, kQuestionTop, 0, 0});
 }
 
@@ -305,7 +372,7 @@ void MainWindow::buildScore(QWidget* central) {
   final_->setAlignment(Qt::AlignCenter);
   final_->setWordWrap(true);
   QFont big = final_->font();
-  big.setPointSizeF(big.pointSizeF() + 5);
+  big = grownFont(big, 5);
   big.setBold(true);
   final_->setFont(big);
   final_->setStyleSheet(QStringLiteral("color: #b00000; background-color: rgba(255, 255, 255, 210);"));
@@ -372,6 +439,7 @@ void MainWindow::render() {
   renderErrorPanel();
   renderGame();
   help_->render();
+  applyAccessibleTexts();
 }
 
 // The board is made when a game opens and goes with all its pieces when it
@@ -386,6 +454,13 @@ void MainWindow::renderGame() {
     board_.reset();
   }
   if (board_) board_->render();
+  const bool covered = open && model_.game().boardVisible();
+  if (covered != quizCovered_) {
+    quizCovered_ = covered;
+    setQuizFocusable(!covered);
+    // A game question: the focus comes back to the quiz.
+    if (!covered && isActiveWindow()) question_->setFocus(Qt::OtherFocusReason);
+  }
 }
 
 void MainWindow::renderQuestionArea() {
@@ -514,13 +589,12 @@ void MainWindow::renderButtons() {
       auto* button = new QPushButton(buttonsArea_);
       button->setObjectName(QStringLiteral("Bouton%1").arg(k));
       button->setGeometry(((k - 1) / rows) * width, ((k - 1) % rows) * height, width - 1, height - 1);
-      QFont small = button->font();
-      small.setPointSizeF(7);
-      button->setFont(small);
+      button->setFont(layoutFont(button->font(), 7));
       connect(button, &QPushButton::clicked, this, [this, k] { act([this, k] { model_.boutonClick(k); }); });
       button->show();
       boutons_.push_back(button);
     }
+    orderTabs();
   }
   buttonsArea_->setVisible(!c.bouton.empty());
   for (std::size_t k = 0; k < boutons_.size(); ++k) {

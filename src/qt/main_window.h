@@ -16,6 +16,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QGroupBox;
 class QMenu;
+class QShortcut;
 
 namespace ventelle {
 
@@ -52,6 +53,14 @@ class MainWindow : public QMainWindow {
   void syncMenus();
   void addMenuItem(const MenuEntry& entry, const MenuItem& item, QAction* before);
   void watchMouse(QWidget* widget);
+  // The quiz's keys (see quiz_keys.h) and F10 for the menu bar.
+  void buildKeys();
+  // Answers, Question button, clips, history or numbered buttons, chapters,
+  // then the wing.
+  void orderTabs();
+  // Under the goose board the quiz's controls take no focus.
+  void setQuizFocusable(bool focusable);
+  void applyAccessibleTexts();
   // Runs a model event, then redraws; a damaged bank ends the program.
   void act(const std::function<void()>& event);
   void renderQuestionArea();
@@ -95,6 +104,9 @@ class MainWindow : public QMainWindow {
   std::vector<QPushButton*> boutons_;
   std::map<std::string, QMenu*> menus_;
   std::map<std::string, QAction*> actions_;
+  std::vector<QShortcut*> quizShortcuts_;
+  QMetaObject::Connection focusWatch_;
+  bool quizCovered_ = false;
   HelpWindows* help_ = nullptr;
   ProgramFolder folder_;
   std::unique_ptr<GooseBoard> board_;  // while a goose game is open

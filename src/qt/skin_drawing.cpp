@@ -4,6 +4,7 @@
 #include <QPixmapCache>
 
 #include "qt/colours.h"
+#include "qt/layout_font.h"
 
 namespace ventelle {
 namespace {
@@ -49,8 +50,7 @@ void drawQuestionButton(QPushButton& button, const QuestionButton& model) {
   // than losing its ends.
   QFont font = button.parentWidget() ? button.parentWidget()->font() : button.font();
   const int room = button.width() - 10;
-  while (QFontMetrics(font).horizontalAdvance(caption) > room && font.pointSizeF() > 6)
-    font.setPointSizeF(font.pointSizeF() - 0.5);
+  while (QFontMetrics(font).horizontalAdvance(caption) > room && fontPoints(font) > 6) font = grownFont(font, -0.75);
   button.setFont(font);
   if (picture.empty()) {
     button.setIcon(QIcon());
@@ -59,11 +59,14 @@ void drawQuestionButton(QPushButton& button, const QuestionButton& model) {
     button.setIconSize(button.size() - QSize(4, 4));
   }
   const QColor back = toQColor(dress.back(model.tag));
+  // The focus frame stands out from any skin's colour.
+  const QString focus = back.lightness() > 110 ? QStringLiteral("#000000") : QStringLiteral("#ffffff");
   button.setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: #000000; border: 1px solid %2;"
                                       " border-radius: 4px; padding: 1px; }"
                                       " QPushButton:hover { border-color: %3; }"
-                                      " QPushButton:pressed { background-color: %2; }")
-                           .arg(back.name(), back.darker(160).name(), back.darker(250).name()));
+                                      " QPushButton:pressed { background-color: %2; }"
+                                      " QPushButton:focus { border: 2px dashed %4; padding: 0px; }")
+                           .arg(back.name(), back.darker(160).name(), back.darker(250).name(), focus));
 }
 
 }  // namespace ventelle

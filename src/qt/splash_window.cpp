@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "qt/layout_font.h"
+
 // The pictures are compiled into this static library: register them before
 // the first use. Q_INIT_RESOURCE only works outside any namespace.
 static void registerSplashArtwork() { Q_INIT_RESOURCE(splash); }
@@ -65,9 +67,7 @@ QLabel* SplashWindow::addEtiquette() {
   label->setAlignment(Qt::AlignCenter);
   label->setWordWrap(true);
   label->setTextFormat(Qt::PlainText);
-  QFont font = label->font();
-  font.setPointSize(kTextPoints);
-  label->setFont(font);
+  label->setFont(layoutFont(label->font(), kTextPoints));
   QPalette palette = label->palette();
   palette.setColor(QPalette::WindowText, kInk);
   label->setPalette(palette);

@@ -6,7 +6,8 @@
 namespace ventelle {
 
 // A check box with a wrapping caption beside it; a click on the caption
-// toggles the box as a click on the box would.
+// toggles the box as a click on the box would. While the box has the focus
+// the whole row wears a black and white frame, seen on any skin's colours.
 class TickRow : public QWidget {
   Q_OBJECT
  public:
@@ -20,6 +21,8 @@ class TickRow : public QWidget {
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QCheckBox* box_;

@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QSignalBlocker>
 
+#include "qt/accessible_text.h"
+#include "qt/layout_font.h"
 #include "qt/qt_dialogs.h"
 
 namespace ventelle {
@@ -46,6 +48,7 @@ class UserWindowParts : public QObject {
 UserWindow::UserWindow(UserManagement& model, EventRunner run, QWidget* parent)
     : QDialog(parent), model_(model), run_(std::move(run)) {
   setObjectName(QStringLiteral("FrmUtilisateur"));
+  setFont(layoutFont(font()));
   setWindowTitle(q(user_window::kTitle));
   setModal(false);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -114,6 +117,11 @@ void UserWindow::render() {
   const UserWindowControls& c = model_.controls();
   label2_->setText(q(c.label2));
   renderCombo();
+  const AccessibleTexts texts = userWindowAccessibleTexts(c);
+  for (QWidget* widget : findChildren<QWidget*>()) {
+    const auto found = texts.find(widget->objectName().toStdString());
+    if (found != texts.end()) setAccessibleText(*widget, found->second);
+  }
   if (c.focus == "Combo") text_->setFocus();
   if (c.closed && isVisible()) done(QDialog::Accepted);
 }

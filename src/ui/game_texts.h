@@ -16,8 +16,8 @@ inline constexpr std::array<std::string_view, 3> kEntryHelp = {
 // Labelentrée shows this followed by the number of the player being entered.
 inline constexpr std::string_view kEntryNumberPrefix = "#";
 
-// Tip of the die.
-inline constexpr std::string_view kDieTip = "Lancer le dé";
+// Tip of the die, which the keyboard throws too.
+inline constexpr std::string_view kDieTip = "Lancer le dé (touche Entrée ou Espace)";
 
 // Tips of the squares that ask no question (a question square names its
 // chapter).

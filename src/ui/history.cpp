@@ -51,6 +51,7 @@ void refreshChapterLights(WindowContext& ctx) {
   for (int k = 1; k <= chapters; ++k) {
     const int mistakes = ctx.includesLowerLevels() ? includedMistakes(ctx, k) : ctx.errors.count({ctx.examIndex, k});
     ctx.controls.feu[k].colour = lightColour(mistakes);
+    ctx.controls.feu[k].mistakes = mistakes;
   }
 }
 

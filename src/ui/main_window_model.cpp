@@ -11,6 +11,7 @@
 #include "ui/profile_commands.h"
 #include "ui/question_flow.h"
 #include "ui/questionnaire_generation.h"
+#include "ui/quiz_keys.h"
 #include "ui/skin.h"
 #include "ui/startup.h"
 #include "ui/user_menu.h"
@@ -72,6 +73,10 @@ PageLayout MainWindowModel::pageLayout() const { return determinePageLayout(ctx_
 void MainWindowModel::questionClick() { ventelle::questionClick(ctx_); }
 
 void MainWindowModel::checkClick(int i) { ventelle::checkClick(ctx_, i); }
+
+bool MainWindowModel::quizKey(std::string_view key) { return pressQuizKey(ctx_, key); }
+
+AccessibleTexts MainWindowModel::accessibleTexts() const { return mainWindowAccessibleTexts(ctx_.controls, ctx_.game); }
 
 void MainWindowModel::boutonClick(int i) {
   if (i >= 1 && i <= static_cast<int>(ctx_.controls.bouton.size()) && !ctx_.game.boardVisible())

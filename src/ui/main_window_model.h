@@ -5,8 +5,10 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/page_layout.h"
+#include "ui/accessible_texts.h"
 #include "ui/counting_dialogs.h"
 #include "ui/help_desk.h"
 #include "ui/user_management.h"
@@ -36,6 +38,11 @@ class MainWindowModel : public UserHost {
   PageLayout pageLayout() const;
 
   void questionClick();
+  // A key pressed in the quiz (see quiz_keys.h): "1".."5" tick an answer,
+  // "Return" and "Enter" press the Question button; false when it did nothing.
+  bool quizKey(std::string_view key);
+  // What a screen reader says of each control, as the window stands.
+  AccessibleTexts accessibleTexts() const;
   // The user has toggled answer box i (1..5).
   void checkClick(int i);
   // Question button i (1..N) of a full questionnaire.

@@ -25,6 +25,7 @@ struct TickBox {
 struct ChapterLight {
   bool visible = false;
   Colour colour = colours::kGreen;
+  int mistakes = 0;  // the chapter's questions still got wrong, that the colour tells
 };
 
 namespace tags {

@@ -102,6 +102,29 @@ TEST_F(HelpWindowsTest, ABodyShowsItsLinksDarkGreenThenBlueUnderTheMouseAndFollo
   EXPECT_EQ(windows.page()->objectName(), QStringLiteral("FrmEvaluation"));
 }
 
+// Tab reaches the index entries and the links; Enter or Space follows them,
+// and a focused link is lit as under the mouse.
+TEST_F(HelpWindowsTest, TheIndexEntriesAndLinksAnswerTheKeyboard) {
+  openFromMenu("mnuIndex");
+  auto* entry = child<QLabel>(windows.index(), "Etiquette13");
+  EXPECT_NE(entry->focusPolicy() & Qt::TabFocus, 0);
+  QTest::keyClick(entry, Qt::Key_Return);
+  ASSERT_NE(windows.page(), nullptr);
+  EXPECT_EQ(windows.page()->objectName(), QStringLiteral("FrmContinue"));
+  auto* body = child<QLabel>(windows.page(), "Texte");
+  EXPECT_TRUE(body->textInteractionFlags() & Qt::LinksAccessibleByKeyboard);
+
+  click(windows.page(), "Indexbouton");
+  QTest::keyClick(child<QLabel>(windows.index(), "Etiquette9"), Qt::Key_Space);
+  auto* link = child<QLabel>(windows.page(), "WEB14");
+  send(link, QEvent::FocusIn);
+  EXPECT_TRUE(link->styleSheet().contains(QStringLiteral("#0000ff")));
+  send(link, QEvent::FocusOut);
+  EXPECT_TRUE(link->styleSheet().contains(QStringLiteral("#008000")));
+  QTest::keyClick(child<QLabel>(windows.page(), "WEB6"), Qt::Key_Enter);
+  EXPECT_EQ(dialogs.shown.size() + desktop.addresses.size(), 1u);
+}
+
 TEST_F(HelpWindowsTest, TheLinksPageColoursItsLabelsAndReportsAnAddressNotFilledIn) {
   openFromMenu("mnuIndex");
   desk.indexEntryClick(9);

@@ -39,8 +39,9 @@ class GooseWindow : public ::testing::Test {
     model.gameNameEntered();
     ASSERT_EQ(game().phase(), GamePhase::WaitingForDie);
   }
-  // A throw whose faces differ in turn, then the ticks up to the square's rule.
-  void throwDie(int face) {
+  // A throw whose faces differ in turn, then the ticks up to the square's rule;
+  // byKey: thrown with Enter, which a second Enter does not throw again.
+  void throwDie(int face, bool byKey = false) {
     int previous = game().dieFace();
     for (int i = 0; i < 4; ++i) {
       int x = 1;
@@ -49,7 +50,13 @@ class GooseWindow : public ::testing::Test {
       previous = x;
     }
     random.queueDraw(face, 6);
-    model.gameDieClick();
+    if (byKey) {
+      EXPECT_TRUE(model.quizKey("Return"));
+      EXPECT_EQ(game().phase(), GamePhase::Rolling);
+      EXPECT_FALSE(model.quizKey("Enter"));
+    } else {
+      model.gameDieClick();
+    }
     for (int i = 0; i < game_timing::kDieTicks + face + 1; ++i) model.gameTick();
   }
   void tickBox(const std::string& caption) {
@@ -155,6 +162,21 @@ TEST_F(GooseWindow, APressThatReachesTheQuizUnderTheBoardDoesNothing) {
   EXPECT_EQ(controls().check[1].ticked, shown.check[1].ticked);
   EXPECT_EQ(controls().labelQuestion, shown.labelQuestion);
   EXPECT_EQ(controls().question.tag, shown.question.tag);
+}
+
+// Enter throws the die while the board is up; the digits reach no box under
+// it, and on a game question the keys answer it as clicks would.
+TEST_F(GooseWindow, OnTheBoardEnterThrowsTheDieAndOnAQuestionTheKeysAnswerIt) {
+  play({"Alice", "Bruno"}, 11);
+  EXPECT_FALSE(model.quizKey("1"));
+  EXPECT_FALSE(controls().check[1].ticked);
+  throwDie(4, true);
+  ASSERT_EQ(game().phase(), GamePhase::Question);
+  model.gameTick();
+  for (int i = 1; i <= kMaxAnswers; ++i)
+    if (controls().check[i].caption == "Six") model.quizKey(std::to_string(i));
+  model.quizKey("Return");
+  EXPECT_EQ(game().players()[0].score, 2460);
 }
 
 TEST_F(GooseWindow, AtTimeOutTheAnswerIsMarkedAsTickedForNoPointsButTheIconStillRises) {
