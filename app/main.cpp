@@ -39,7 +39,7 @@ int main(int argc, char* argv[]) {
   }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Ventelle"));
-  QGuiApplication::setDesktopFileName(QStringLiteral("ventelle"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("fr.ventelle.Ventelle"));
 
   const std::filesystem::path installed =
       std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / "data";
