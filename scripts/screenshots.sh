@@ -36,7 +36,7 @@ cp -r data "$work/data"
 rm -f "$work"/data/2004/4Chapitre*.dat
 
 display=":$((90 + RANDOM % 100))"
-Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
 export DISPLAY="$display"
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
@@ -63,11 +63,11 @@ shoot() {  # NAME
   echo "$out/$1"
 }
 
-# A question: the "Question" button of the right-hand column.
+# The first question, as the program opens on it, its first answer ticked.
 xdotool windowactivate --sync "$window"
-xdotool mousemove --window "$window" 533 222 click 1
-sleep 1
-xdotool mousemove --window "$window" 300 500
+xdotool mousemove --window "$window" 27 242 click 1
+sleep 0.5
+xdotool mousemove --window "$window" 300 580
 sleep 0.5
 shoot question.png
 
@@ -76,5 +76,11 @@ xdotool windowactivate --sync "$window"
 xdotool key alt+j
 sleep 0.5
 xdotool key j
+sleep 1
+# Two players, then the game starts.
+xdotool type --delay 50 "Marie"
+xdotool key Return
+xdotool type --delay 50 "Paul"
+xdotool key Return Return
 sleep 2
 shoot jeu.png
