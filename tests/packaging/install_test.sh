@@ -6,7 +6,11 @@ build="$1" source="$2"
 . "$(dirname "$0")/expect.sh"
 
 tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
+# The build's copy of data/ gathers what the program makes at run time; a
+# file planted there must not be installed.
+marker="$build/data/made-at-run-time.txt"
+[ -d "$build/data" ] && : >"$marker"
+trap 'rm -rf "$tmp" "$marker"' EXIT
 prefix="$tmp/prefix"
 cmake --install "$build" --prefix "$prefix" >"$tmp/install.log" 2>&1 || { cat "$tmp/install.log"; fail "cmake --install failed"; finish; }
 
