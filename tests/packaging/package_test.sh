@@ -58,10 +58,11 @@ run() {  # LOG
 # No shipped file may turn up in the user's folder: the package's files are
 # read where they are installed, so a newer package reaches every user.
 expect_no_shipped_copies() {
-  local name
+  local name copies=()
   while read -r name; do
-    [ ! -e "$user/$name" ] || fail "the user folder holds a copy of the shipped $name"
-  done < <(cd "$root/usr/share/ventelle" && find . -type f)
+    [ ! -e "$user/$name" ] || copies+=("${name#./}")
+  done < <(cd "$root/usr/share/ventelle" && find . -type f | sort)
+  [ ${#copies[@]} -eq 0 ] || fail "the user folder holds ${#copies[@]} copies of shipped files: ${copies[*]:0:5} ..."
 }
 
 listing >"$tmp/before"
