@@ -1,11 +1,11 @@
 #include <QApplication>
 #include <QMessageBox>
-#include <cstring>
 #include <iostream>
 
 #include "bank/chapter_library.h"
 #include "core/clock_random.h"
 #include "core/fatal_error.h"
+#include "qt/french_translations.h"
 #include "qt/main_window.h"
 #include "qt/program_location.h"
 #include "qt/qt_desktop.h"
@@ -13,6 +13,7 @@
 #include "qt/qt_print_service.h"
 #include "qt/qt_sound.h"
 #include "qt/splash_window.h"
+#include "ui/command_line.h"
 #include "ui/messages.h"
 #include "ui/print_service.h"
 
@@ -33,17 +34,17 @@ std::optional<std::filesystem::path> installerFolder() {
 
 int main(int argc, char* argv[]) {
   // Answered before any window exists, so it works without a display.
-  if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
-    std::cout << "Ventelle " << VENTELLE_VERSION << "\n";
+  if (const auto answer = ventelle::answerCommandLine(std::vector<std::string>(argv + 1, argv + argc))) {
+    std::cout << *answer;
     return 0;
   }
   QApplication app(argc, argv);
+  ventelle::installFrenchTranslations(app);
   QApplication::setApplicationName(QStringLiteral("Ventelle"));
   QGuiApplication::setDesktopFileName(QStringLiteral("fr.ventelle.Ventelle"));
 
-  const std::filesystem::path installed =
-      std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / "data";
-  ventelle::ChapterLibrary library(ventelle::ProgramFolder(ventelle::locateProgramFolder(installed)));
+  auto location = ventelle::locateProgramFolder(QCoreApplication::applicationDirPath().toStdString());
+  ventelle::ChapterLibrary library(std::move(location.folder));
   ventelle::QtDialogs dialogs;
   ventelle::QtDesktop desktop;
   ventelle::ClockRandom random;
@@ -56,6 +57,9 @@ int main(int argc, char* argv[]) {
   printer.setParent(&window);
   window.centreOnScreen();
   window.show();
+  if (!location.editedCopies.empty())
+    dialogs.message(ventelle::MessageIcon::Information, ventelle::messages::kEditedCopiesTitle,
+                    ventelle::messages::editedCopies(location.editedCopies));
   try {
     model.start(installerFolder());
   } catch (const ventelle::FatalError& error) {

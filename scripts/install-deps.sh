@@ -3,7 +3,7 @@
 # run and test Ventelle. Needs root or sudo when something is missing.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build qt6-base-dev qt6-multimedia-dev libgtest-dev libbenchmark-dev fonts-liberation poppler-utils "$@")
+packages=(g++ cmake ninja-build qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgtest-dev libbenchmark-dev fonts-liberation poppler-utils "$@")
 # The French spell check of the help pages (tests/spelling).
 packages+=(hunspell hunspell-fr)
 # The launcher and AppStream checks, and the Debian package (cpack's

@@ -22,7 +22,7 @@ std::string linesOf(const std::string& moduleBytes) {
 void removeChapter(ChapterLibrary& library, int chapter) {
   const std::string path = chapter2004Path(chapter);
   std::error_code ignored;
-  std::filesystem::remove(library.folder().resolve(path), ignored);
+  std::filesystem::remove(library.folder().resolveForWriting(path), ignored);
   library.forget(path);
 }
 
@@ -30,7 +30,7 @@ void removeChapter(ChapterLibrary& library, int chapter) {
 // questions of another brevet.
 void writeChapter(ChapterLibrary& library, int chapter, const std::string& bytes, ModuleProblems& problems) {
   const std::string path = chapter2004Path(chapter);
-  if (writeFileAtomically(library.folder().resolve(path), bytes)) {
+  if (writeFileAtomically(library.folder().resolveForWriting(path), bytes)) {
     library.forget(path);
   } else {
     problems.unwritableChapters.push_back(path);

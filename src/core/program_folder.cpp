@@ -28,10 +28,8 @@ std::string lowered(std::string_view text) {
   return result;
 }
 
-}  // namespace
-
-std::filesystem::path ProgramFolder::resolve(std::string_view programPath) const {
-  std::filesystem::path result = root_;
+std::filesystem::path resolveIn(const std::filesystem::path& root, std::string_view programPath) {
+  std::filesystem::path result = root;
   std::size_t start = 0;
   while (start <= programPath.size()) {
     auto end = programPath.find_first_of("\\/", start);
@@ -43,16 +41,39 @@ std::filesystem::path ProgramFolder::resolve(std::string_view programPath) const
   return result;
 }
 
+}  // namespace
+
+std::filesystem::path ProgramFolder::resolve(std::string_view programPath) const {
+  const auto own = resolveIn(root_, programPath);
+  std::error_code error;
+  if (!shipped_ || std::filesystem::exists(own, error)) return own;
+  const auto shipped = resolveIn(*shipped_, programPath);
+  return std::filesystem::exists(shipped, error) ? shipped : own;
+}
+
+std::filesystem::path ProgramFolder::resolveForWriting(std::string_view programPath) const {
+  return resolveIn(root_, programPath);
+}
+
+std::vector<std::filesystem::path> ProgramFolder::foldersOf(std::string_view programFolder) const {
+  std::vector<std::filesystem::path> folders{resolveIn(root_, programFolder)};
+  if (shipped_) folders.push_back(resolveIn(*shipped_, programFolder));
+  return folders;
+}
+
 std::vector<std::string> ProgramFolder::listFiles(std::string_view programFolder, std::string_view extension) const {
   std::vector<std::string> names;
   const std::string wanted = lowered(extension);
-  std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(resolve(programFolder), error)) {
-    std::error_code kindError;
-    const std::string name = entry.path().filename().string();
-    if (entry.is_regular_file(kindError) && name.size() >= wanted.size() &&
-        lowered(name.substr(name.size() - wanted.size())) == wanted)
-      names.push_back(name);
+  for (const auto& folder : foldersOf(programFolder)) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+      std::error_code kindError;
+      const std::string name = entry.path().filename().string();
+      if (entry.is_regular_file(kindError) && name.size() >= wanted.size() &&
+          lowered(name.substr(name.size() - wanted.size())) == wanted &&
+          std::none_of(names.begin(), names.end(), [&](const std::string& n) { return sameIgnoringCase(n, name); }))
+        names.push_back(name);
+    }
   }
   std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
     const std::string la = lowered(a), lb = lowered(b);

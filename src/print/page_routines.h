@@ -1,15 +1,17 @@
 #pragma once
 // The page routines every printed document shares: the footer, the page
 // number, centred lines and wrapped paragraphs and lists.
+#include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/version.h"
 #include "print/print_cursor.h"
 
 namespace ventelle {
 
 // The footer line: the product and its version, then the credit.
-inline constexpr std::string_view kFooterText = "Ventelle V 6.1 - par l'équipe Ventelle";
+inline const std::string kFooterText = "Ventelle V " + std::string(kVersion) + " - par l'équipe Ventelle";
 
 // C°_BasDePage: the footer in 8 points, not bold, at the bottom right of the
 // page. Leaves the cursor in that font.

@@ -1,37 +1,43 @@
 #include "qt/program_location.h"
 
+#include <QCryptographicHash>
+#include <QFile>
 #include <QStandardPaths>
 #include <unistd.h>
+
+#include "core/user_copy.h"
 
 namespace ventelle {
 namespace {
 
 bool writable(const std::filesystem::path& folder) { return ::access(folder.c_str(), W_OK) == 0; }
 
-void seedUserCopy(const std::filesystem::path& installed, const std::filesystem::path& copy) {
-  namespace fs = std::filesystem;
+// A program run from its build tree has its folder beside it and may write
+// there; an installed one never writes in its shared folder, even as root.
+bool isBuildTree(const std::filesystem::path& executableFolder) {
   std::error_code error;
-  fs::create_directories(copy, error);
-  for (auto it = fs::recursive_directory_iterator(installed, error); !error && it != fs::recursive_directory_iterator();
-       it.increment(error)) {
-    const auto target = copy / fs::relative(it->path(), installed, error);
-    if (it->is_directory()) {
-      fs::create_directories(target, error);
-    } else if (!fs::exists(target)) {
-      fs::copy_file(it->path(), target, error);
-      fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, error);
-    }
-  }
+  return std::filesystem::is_directory(executableFolder / "data", error);
 }
 
 }  // namespace
 
-std::filesystem::path locateProgramFolder(const std::filesystem::path& installed) {
-  if (writable(installed)) return installed;
-  const std::filesystem::path copy =
-      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
-  seedUserCopy(installed, copy);
-  return copy;
+std::string fileChecksum(const std::filesystem::path& file) {
+  QFile in(QString::fromStdString(file.string()));
+  QCryptographicHash hash(QCryptographicHash::Sha256);
+  if (!in.open(QIODevice::ReadOnly) || !hash.addData(&in)) return {};
+  return hash.result().toHex().toStdString();
+}
+
+ProgramLocation locateProgramFolder(const std::filesystem::path& executableFolder) {
+  const bool buildTree = isBuildTree(executableFolder);
+  const auto shipped = buildTree ? executableFolder / "data"
+                                 : (executableFolder / ".." / "share" / "ventelle").lexically_normal();
+  if (buildTree && writable(shipped)) return {ProgramFolder(shipped), {}};
+  const std::filesystem::path user =
+      std::filesystem::path(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString()) /
+      "Ventelle";
+  auto review = reviewUserCopy(user, shipped, fileChecksum);
+  return {ProgramFolder(user, shipped), std::move(review.newEdits)};
 }
 
 }  // namespace ventelle

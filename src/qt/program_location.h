@@ -1,11 +1,25 @@
 #pragma once
 #include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/program_folder.h"
 
 namespace ventelle {
 
-// The program folder: "data" beside the executable when it is writable;
-// otherwise the user's own copy under the desktop's data folder, seeded from
-// the installed one without overwriting any file the user already has.
-std::filesystem::path locateProgramFolder(const std::filesystem::path& installed);
+struct ProgramLocation {
+  ProgramFolder folder;
+  std::vector<std::string> editedCopies;  // the user's edits of shipped files, to tell once
+};
+
+// The shipped program folder is "data" beside the executable (the build
+// tree), else "../share/ventelle" (an installed program). A build tree's
+// folder that can be written is worked in; otherwise the program writes in
+// the user's folder under the desktop's data folder and reads what it ships
+// from the shipped folder, so that a newer package reaches every user.
+ProgramLocation locateProgramFolder(const std::filesystem::path& executableFolder);
+
+// The SHA-256 of a file's bytes in lower-case hex, "" when it cannot be read.
+std::string fileChecksum(const std::filesystem::path& file);
 
 }  // namespace ventelle

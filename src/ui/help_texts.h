@@ -3,6 +3,8 @@
 // the lexicon, the tips, the links and the about window.
 #include <string>
 
+#include "core/version.h"
+
 namespace ventelle::help_texts {
 
 // Every help window's title bar.
@@ -22,7 +24,7 @@ inline const std::string kLinkRequestSubject = "demande de lien Ventelle";
 
 inline const std::string kAboutTitle = "A propos de... Ventelle";
 inline const std::string kAboutName = "Ventelle";
-inline const std::string kAboutVersion = "V6.1";
+inline const std::string kAboutVersion = "V" + std::string(kVersion);
 inline const std::string kAboutCredit = "Conçu et écrit par l'auteur de Ventelle, pour les élèves pilotes et leurs moniteurs.";
 inline const std::string kAboutWebCaption = "Ventelle sur le WEB :";
 inline const std::string kAboutOk = "OK";

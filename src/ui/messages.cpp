@@ -46,4 +46,13 @@ std::string picturesNotPrinted(const std::vector<std::string>& paths) {
                    " sont introuvables ou illisibles : leurs questions sont imprimées sans image.";
 }
 
+std::string editedCopies(const std::vector<std::string>& paths) {
+  std::string text =
+      "Vous avez modifié des fichiers livrés avec Ventelle. Vos versions, gardées dans votre dossier "
+      "personnel, restent en usage à la place de celles du programme :\n";
+  for (const auto& path : paths) text += "- " + path + "\n";
+  text += "Pour revenir à la version du programme, supprimez votre copie.";
+  return text;
+}
+
 }  // namespace ventelle::messages

@@ -97,5 +97,8 @@ inline const std::string kPrintFailed =
     "L'impression n'a pas pu se faire : vérifiez l'imprimante, ou le dossier et le nom du fichier PDF.";
 // Pictures of the questionnaire that could not be read: their questions print without them.
 std::string picturesNotPrinted(const std::vector<std::string>& paths);
+inline const std::string kEditedCopiesTitle = "Vos fichiers modifiés";
+// Shipped files the user edited in their own folder: their versions stay in use.
+std::string editedCopies(const std::vector<std::string>& paths);
 
 }  // namespace ventelle::messages

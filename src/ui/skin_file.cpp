@@ -1,5 +1,6 @@
 #include "ui/skin_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <fstream>
 
@@ -48,8 +49,10 @@ std::variant<std::string, SkinFault> pictureFile(const ProgramFolder& folder, in
   if (!isPlainSkinFileName(name)) return SkinFault{SkinFaultKind::RefusedPicture, k, name};
   const auto file = folder.resolve(std::string(kSkinFolder) + "/" + name);
   std::error_code error;
-  if (!std::filesystem::is_regular_file(file, error) || !isInside(file, folder.resolve(kSkinFolder)) ||
-      !looksLikePicture(file))
+  const auto skinFolders = folder.foldersOf(kSkinFolder);
+  const bool inSkinFolder = std::any_of(skinFolders.begin(), skinFolders.end(),
+                                        [&](const std::filesystem::path& skins) { return isInside(file, skins); });
+  if (!std::filesystem::is_regular_file(file, error) || !inSkinFolder || !looksLikePicture(file))
     return SkinFault{SkinFaultKind::MissingPicture, k, name};
   return file.string();
 }

@@ -101,7 +101,9 @@ std::string profileBytes(const TextLines& lines) {
   return encodeWindows1252(text);
 }
 
-std::filesystem::path ProfileStore::pathOf(const std::string& user) const { return folder_.resolve(user + ".ini"); }
+std::filesystem::path ProfileStore::pathOf(const std::string& user) const {
+  return folder_.resolveForWriting(user + ".ini");
+}
 
 bool ProfileStore::initialise(const std::string& user) const {
   const auto templateBytes = readFileBytes(folder_.resolve(kProfileTemplate));

@@ -31,6 +31,35 @@ TEST(ProgramFolder, ListsFilesOfAnExtensionInEitherCaseSortedWithoutRegardToCase
   EXPECT_TRUE(programFolder.listFiles("absent", ".col").empty());
 }
 
+// An installed program: the user's folder over the shipped one.
+TEST(ProgramFolder, ReadsTheUsersFileFirstThenTheShippedOneAndWritesOnlyInTheUsersFolder) {
+  TempFolder user, shipped;
+  shipped.write("Lexique.dat", "livré");
+  shipped.write("skin/Classique.col", "livré");
+  shipped.write("2004/1.qcm", "livré");
+  user.write("skin/classique.col", "à moi");
+  user.write("Marie.ini", "profil");
+  const ProgramFolder folder(user.path(), shipped.path());
+  EXPECT_EQ(folder.resolve("lexique.dat"), shipped.path() / "Lexique.dat");
+  EXPECT_EQ(folder.resolve("skin\\Classique.col"), user.path() / "skin" / "classique.col");
+  EXPECT_EQ(folder.resolve("marie.INI"), user.path() / "Marie.ini");
+  EXPECT_EQ(folder.resolve("2004\\4Chapitre1.dat"), user.path() / "2004" / "4Chapitre1.dat");
+
+  EXPECT_EQ(folder.resolveForWriting("Lexique.dat"), user.path() / "Lexique.dat");
+  EXPECT_EQ(folder.resolveForWriting("skin\\CLASSIQUE.col"), user.path() / "skin" / "classique.col");
+  EXPECT_EQ(folder.root(), user.path());
+}
+
+TEST(ProgramFolder, ListsTheFilesOfBothLayersOnceEach) {
+  TempFolder user, shipped;
+  for (const char* file : {"skin/classique.col", "skin/parapente.col"}) shipped.write(file, "x");
+  for (const char* file : {"skin/Classique.col", "skin/maison.col"}) user.write(file, "x");
+  const ProgramFolder folder(user.path(), shipped.path());
+  EXPECT_EQ(folder.listFiles("skin", ".col"),
+            (std::vector<std::string>{"Classique.col", "maison.col", "parapente.col"}));
+  EXPECT_EQ(folder.foldersOf("SKIN"), (std::vector<std::filesystem::path>{user.path() / "skin", shipped.path() / "skin"}));
+}
+
 TEST(JpegSize, ReadsWidthAndHeightFromTheFrameHeader) {
   TempFolder folder;
   folder.writeBytes("2004/412i.jpg", tinyJpeg(513, 258));

@@ -273,8 +273,9 @@ TEST(MainWindowHistory, TheListOfAGeneratedQuestionnaireShowsAndReplacesItsQuest
   for (int attempt = 0; attempt < 5 && list->item(2)->text() == before[2]; ++attempt)
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
   EXPECT_NE(list->item(2)->text(), before[2]);
-  for (int k = 0; k < list->count(); ++k)
+  for (int k = 0; k < list->count(); ++k) {
     if (k != 2) EXPECT_EQ(list->item(k)->text(), before[k]);
+  }
 }
 
 }  // namespace

@@ -351,6 +351,23 @@ TEST(ShippedSkins, ClassiqueHoldsTheBuiltInLookThatStartUpShows) {
   EXPECT_EQ(listed, (std::vector<std::string>{"ardoise", "classique", "parapente", "prairie"}));
 }
 
+// An installed program reads the shipped skins and their pictures from the
+// shipped folder, and a user's own skin from the user's folder.
+TEST(ShippedSkins, AnInstalledProgramDressesTheWindowFromBothFolders) {
+  TempFolder user;
+  user.writeBytes("skin/maison.col", "");
+  std::filesystem::copy_file(std::filesystem::path(VENTELLE_DATA_DIR) / "skin" / "parapente.col",
+                             user.path() / "skin" / "maison.col", std::filesystem::copy_options::overwrite_existing);
+  const ProgramFolder folder(user.path(), VENTELLE_DATA_DIR);
+  for (const char* name : {"parapente", "maison"}) {
+    const SkinRead read = readSkin(folder, name);
+    ASSERT_TRUE(std::holds_alternative<Skin>(read)) << name;
+    const Skin& skin = std::get<Skin>(read);
+    EXPECT_TRUE(std::filesystem::is_regular_file(skin.windowPicture)) << name;
+    EXPECT_TRUE(std::filesystem::is_regular_file(skin.questionPicture)) << name;
+  }
+}
+
 // WCAG contrast ratio of two colours 0x00BBGGRR, from 1 (none) to 21.
 double contrast(Colour a, Colour b) {
   auto luminance = [](Colour c) {

@@ -79,7 +79,7 @@ TEST(SettingsLine, AnEmptyLineIsAllDefaults) {
 }
 
 TEST(QuestionnaireLines, BothFormsRoundTrip) {
-  SavedQuestion q{3, 14, {0, 2, 1, 3, 0, 0}, {0, 0, 1, 0, 0, 0}};
+  SavedQuestion q{3, 14, {0, 2, 1, 3, 0, 0}, {0, 0, 1, 0, 0, 0}, {}};
   EXPECT_EQ(writeTrainingLine(q), "3,14");
   EXPECT_EQ(writeFullQuestionnaireLine(q), "3,14,2,0,1,1,3,0,0,0,0,0");
   const auto full = readFullQuestionnaireLine("3,14,2,0,1,1,3,0,0,0,0,0");
