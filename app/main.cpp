@@ -41,7 +41,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   ventelle::installFrenchTranslations(app);
   QApplication::setApplicationName(QStringLiteral("Ventelle"));
-  QGuiApplication::setDesktopFileName(QStringLiteral("ventelle"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("fr.ventelle.Ventelle"));
 
   auto location = ventelle::locateProgramFolder(QCoreApplication::applicationDirPath().toStdString());
   ventelle::ChapterLibrary library(std::move(location.folder));

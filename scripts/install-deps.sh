@@ -6,6 +6,9 @@ set -euo pipefail
 packages=(g++ cmake ninja-build qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgtest-dev libbenchmark-dev fonts-liberation poppler-utils "$@")
 # The French spell check of the help pages (tests/spelling).
 packages+=(hunspell hunspell-fr)
+# The launcher and AppStream checks, and the Debian package (cpack's
+# dpkg-shlibdeps, dpkg-deb).
+packages+=(desktop-file-utils appstream dpkg-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
