@@ -62,7 +62,7 @@ TextLines questionnaireLines(WindowContext& ctx) {
   TextLines lines;
   for (int i = 1; i <= n; ++i) {
     const AskedQuestion& asked = quiz.askedQuestions[i - 1];
-    SavedQuestion saved{asked.chapter, asked.index};
+    SavedQuestion saved{asked.chapter, asked.index, {}, {}, {}};
     saved.name = questionLabel(ctx, asked.chapter, asked.index, "");
     if (ctx.trainingMode()) {
       lines.push_back(writeTrainingLine(saved));

@@ -39,18 +39,25 @@ user="$home/.local/share/Ventelle"
 mkdir -p "$home"
 listing() { (cd "$root/usr/share/ventelle" && find . -printf '%y %p %s\n' | sort && find . -type f -exec md5sum {} + | sort); }
 
-# Starts the unpacked program headless for 3 seconds; it must still be running.
+# Starts the unpacked program headless as a user would: the splash window
+# closes by itself, then the default user's profile is rebuilt. The program
+# must still be running once it is there.
 run() {  # LOG
+  rm -f "$user/parapente.ini"
   env HOME="$home" XDG_DATA_HOME="$home/.local/share" XDG_CONFIG_HOME="$home/.config" \
       XDG_CACHE_HOME="$home/.cache" QT_QPA_PLATFORM=offscreen "$root/usr/bin/ventelle" >"$1" 2>&1 &
   pid=$!
-  sleep 3
+  for _ in $(seq 60); do
+    [ -f "$user/parapente.ini" ] || ! kill -0 "$pid" 2>/dev/null && break
+    sleep 0.5
+  done
+  sleep 1
   if kill -0 "$pid" 2>/dev/null; then
     kill "$pid"
     wait "$pid" 2>/dev/null
   else
     wait "$pid"
-    fail "ventelle stopped within 3 seconds (exit $?): $(cat "$1")"
+    fail "ventelle stopped by itself (exit $?): $(cat "$1")"
   fi
   pid=""
 }
