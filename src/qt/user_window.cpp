@@ -1,5 +1,7 @@
 #include "qt/user_window.h"
 
+#include <functional>
+
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -100,7 +102,10 @@ QPushButton* UserWindow::addButton(const char* name, const std::string& caption,
   button->setGeometry(place);
   // Enter in the combo must not press a button behind the user's back.
   button->setAutoDefault(false);
-  connect(button, &QPushButton::clicked, this, [this, click] { act([this, click] { (model_.*click)(); }); });
+  // A bound call: a lambda nested in this one, capturing the member pointer,
+  // read a wrong object under GCC 12 with the sanitizers.
+  const std::function<void()> event = std::bind(click, &model_);
+  connect(button, &QPushButton::clicked, this, [this, event] { act(event); });
   return button;
 }
 
