@@ -25,6 +25,10 @@ declare -A dict=(
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=(record_reader chapter module_join profile skin lexicon tips jpeg_size copy_count user_names)
 
+# The targets whose reader takes a path write their input to a scratch
+# folder under TMPDIR: in memory, they run some twenty times faster.
+[ -z "${TMPDIR:-}" ] && [ -d /dev/shm ] && [ -w /dev/shm ] && export TMPDIR=/dev/shm
+
 work=build-fuzz/runs
 mkdir -p "$work"
 for target in "${targets[@]}"; do
