@@ -46,15 +46,11 @@ std::optional<double> leadingNumber(const std::string& text) {
 std::optional<int> askCopies(WindowContext& ctx, const std::string& title, const PageLayout& layout,
                              const std::string& request) {
   const auto typed = ctx.dialogs.input(title, messages::copiesPrompt(layout.title, layout.subtitle, request), "1");
-  const auto number = typed ? leadingNumber(*typed) : std::nullopt;
-  if (!number) return std::nullopt;
-  const double copies = std::round(*number);
-  if (copies < 1) return std::nullopt;
-  if (copies > kMaxCopies) {
+  const CopyCount count = typed ? copyCountOf(*typed) : CopyCount{};
+  if (count.tooMany)
     ctx.dialogs.message(MessageIcon::Exclamation, messages::kWarningTitle, messages::tooManyCopies(kMaxCopies));
-    return std::nullopt;
-  }
-  return static_cast<int>(copies);
+  if (count.copies == 0) return std::nullopt;
+  return count.copies;
 }
 
 PrintedQuestionnaire questionnaireFrame(const WindowContext& ctx, const PageLayout& layout) {
@@ -113,6 +109,15 @@ void send(WindowContext& ctx, const PrintJob& job) {
 }
 
 }  // namespace
+
+CopyCount copyCountOf(const std::string& typed) {
+  const auto number = leadingNumber(typed);
+  if (!number) return {};
+  const double copies = std::round(*number);
+  if (copies < 1) return {};
+  if (copies > kMaxCopies) return {0, true};
+  return {static_cast<int>(copies), false};
+}
 
 void printQuestionnaires(WindowContext& ctx) {
   const PageLayout layout = determinePageLayout(ctx);

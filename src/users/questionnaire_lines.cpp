@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/record_reader.h"
 #include "users/profile_fields.h"
 
 namespace ventelle {
@@ -32,9 +33,17 @@ std::string withName(std::string line, const std::string& name) {
   return name.empty() ? line : line + ",\"" + name + "\"";
 }
 
-// The field after the numbers, when there is one.
-std::string nameField(const std::vector<std::string>& fields, std::size_t count) {
-  return fields.size() > count ? fields[count] : std::string();
+// The field after the numbers, when there is one. The name ends the line:
+// quoted, it runs to the line's last double quote, so that a name holding
+// one reads back as it was written.
+std::string nameField(std::string_view line, const std::vector<std::string>& fields, std::size_t count) {
+  if (fields.size() <= count) return {};
+  // The numbers hold no comma: the name follows the count-th one.
+  std::size_t at = 0;
+  for (std::size_t k = 0; k < count; ++k) at = line.find(',', at) + 1;
+  const std::string rest = trimSpaces(line.substr(at));
+  if (rest.size() >= 2 && rest.front() == '"' && rest.back() == '"') return rest.substr(1, rest.size() - 2);
+  return fields[count];
 }
 
 }  // namespace
@@ -53,7 +62,7 @@ std::optional<SavedQuestion> readTrainingLine(std::string_view line) {
   const auto fields = splitProfileFields(line);
   const auto values = numbers(fields, 2);
   auto question = values ? placeOf(*values) : std::nullopt;
-  if (question) question->name = nameField(fields, 2);
+  if (question) question->name = nameField(line, fields, 2);
   return question;
 }
 
@@ -63,7 +72,7 @@ std::optional<SavedQuestion> readFullQuestionnaireLine(std::string_view line) {
   if (!values) return std::nullopt;
   auto question = placeOf(*values);
   if (!question) return std::nullopt;
-  question->name = nameField(fields, 2 + 2 * kMaxAnswers);
+  question->name = nameField(line, fields, 2 + 2 * kMaxAnswers);
   for (int k = 1; k <= kMaxAnswers; ++k) {
     const int ordre = (*values)[2 * k];
     const int coche = (*values)[2 * k + 1];

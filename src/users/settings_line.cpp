@@ -88,7 +88,7 @@ std::vector<FieldRule> fieldRules() {
 bool isPlainSkinName(std::string_view name) {
   if (name.empty() || name == "." || name == "..") return false;
   for (const char c : name)
-    if (c == '/' || c == '\\' || c == ':' || static_cast<unsigned char>(c) < 0x20) return false;
+    if (c == '/' || c == '\\' || c == ':' || c == '"' || static_cast<unsigned char>(c) < 0x20) return false;
   return true;
 }
 

@@ -44,7 +44,8 @@ SettingsRead readSettingsLine(std::string_view line);
 // The save form: texts quoted, booleans as #TRUE# / #FALSE#.
 std::string writeSettingsLine(const Settings& settings);
 
-// A skin name that names a file of the skin folder and nothing else.
+// A skin name that names a file of the skin folder and nothing else, and
+// that the save form can hold (no double quote).
 bool isPlainSkinName(std::string_view name);
 
 }  // namespace ventelle

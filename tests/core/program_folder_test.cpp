@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "core/jpeg_size.h"
 #include "fakes/temp_folder.h"
 #include "fakes/tiny_jpeg.h"
@@ -76,6 +78,19 @@ TEST(JpegSize, GivesNothingForAFileThatIsNotACompleteJpeg) {
   folder.writeBytes("vide.jpg", "");
   for (const char* name : {"image.png", "coupee.jpg", "vide.jpg", "absente.jpg"})
     EXPECT_FALSE(jpegSize(folder.path() / name).has_value()) << name;
+}
+
+// A picture cut short gives nothing until its frame header is whole, the
+// width's last byte included; each size is read high byte first.
+TEST(JpegSize, CutPictureGivesNothingUntilItsFrameHeaderIsWhole) {
+  const std::string whole = tinyJpeg(0x0102, 0x0304);
+  const std::size_t frameHeaderEnd = whole.find("\xFF\xC0") + 9;  // marker, length, precision, height, width
+  for (std::size_t cut = 0; cut <= whole.size(); ++cut) {
+    std::istringstream in(whole.substr(0, cut));
+    const auto size = jpegSize(in);
+    ASSERT_EQ(size.has_value(), cut >= frameHeaderEnd) << cut;
+    if (size) EXPECT_EQ(std::pair(size->width, size->height), std::pair(0x0102, 0x0304)) << cut;
+  }
 }
 
 }  // namespace

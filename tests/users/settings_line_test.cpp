@@ -40,6 +40,19 @@ TEST(SettingsLine, SaveFormReadsBackAndQuotesTexts) {
   EXPECT_EQ(read.settings, s);
 }
 
+// The save form quotes the skin name and so cannot hold a double quote: a
+// skin name holding one is refused when read, and what is read saves and
+// reads back the same.
+TEST(SettingsLine, SkinNameWithAQuoteIsRefusedSoThatWhatIsReadSavesAlike) {
+  for (const char* line : {"V 6.1,.\"", "V 6.1,ciel\"bleu"}) {
+    const auto read = readSettingsLine(line);
+    EXPECT_EQ(read.settings.skinName, "Classique") << line;
+    ASSERT_FALSE(read.ignoredFields.empty());
+    EXPECT_EQ(read.ignoredFields.front(), "l'habillage");
+    EXPECT_EQ(readSettingsLine(writeSettingsLine(read.settings)).settings, read.settings) << line;
+  }
+}
+
 TEST(SettingsLine, MinusOneAndNumbersCountAsBooleans) {
   const auto read = readSettingsLine("V 6.1,Classique,7,1,1,1,1,1,1,1,1,0,-1,0,1,0,0,0,#TRUE#,\"\",\"\",\"\",\"\",8");
   EXPECT_TRUE(read.ignoredFields.empty());
@@ -97,6 +110,22 @@ TEST(QuestionnaireLines, BothFormsRoundTrip) {
   EXPECT_EQ(writeFullQuestionnaireLine(q), "3,14,2,0,1,1,3,0,0,0,0,0,\"314i\"");
   EXPECT_EQ(readTrainingLine(writeTrainingLine(q))->name, "314i");
   EXPECT_EQ(readFullQuestionnaireLine(writeFullQuestionnaireLine(q))->name, "314i");
+}
+
+// A question's name is written between double quotes at the end of its
+// line; one holding a quote or a comma must still be found again.
+TEST(QuestionnaireLines, NameHoldingQuotesAndCommasReadsBackAsWritten) {
+  SavedQuestion q{3, 5, {0, 2, 1, 0, 0, 0}, {0, 1, 0, 0, 0, 0}, "D3'\""};
+  EXPECT_EQ(writeFullQuestionnaireLine(q), "3,5,2,1,1,0,0,0,0,0,0,0,\"D3'\"\"");
+  EXPECT_EQ(readFullQuestionnaireLine(writeFullQuestionnaireLine(q))->name, "D3'\"");
+  for (const std::string name : {"a\"b", "\"x\"", "a, \"b\", c", " 12 "}) {
+    q.name = name;
+    EXPECT_EQ(readTrainingLine(writeTrainingLine(q))->name, name);
+    EXPECT_EQ(readFullQuestionnaireLine(writeFullQuestionnaireLine(q))->name, name);
+  }
+  // Written by hand: a bare name, and a quoted one followed by other text.
+  EXPECT_EQ(readTrainingLine("3,5, 314i ")->name, "314i");
+  EXPECT_EQ(readTrainingLine("3,5,\"314i\" suite")->name, "314i");
 }
 
 TEST(QuestionnaireLines, DamagedLinesAreRefused) {
