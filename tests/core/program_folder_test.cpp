@@ -89,7 +89,9 @@ TEST(JpegSize, CutPictureGivesNothingUntilItsFrameHeaderIsWhole) {
     std::istringstream in(whole.substr(0, cut));
     const auto size = jpegSize(in);
     ASSERT_EQ(size.has_value(), cut >= frameHeaderEnd) << cut;
-    if (size) EXPECT_EQ(std::pair(size->width, size->height), std::pair(0x0102, 0x0304)) << cut;
+    if (size) {
+      EXPECT_EQ(std::pair(size->width, size->height), std::pair(0x0102, 0x0304)) << cut;
+    }
   }
 }
 
