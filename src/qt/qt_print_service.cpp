@@ -37,12 +37,33 @@ QString defaultPdfFile(const std::string& documentName) {
 
 // Draws the job on the printer; false when the printer (or its output file)
 // cannot be written.
-bool paintJob(QPrinter& printer, const PrintJob& job, const DocumentDrawing& draw) {
+bool paintOnPrinter(QPrinter& printer, const PrintJob& job, const DocumentDrawing& draw) {
   QPainter painter;
   if (!painter.begin(&printer)) return false;
   QtPrintDevice device(printer, painter);
   draw(device, job);
   return painter.end();
+}
+
+// A PDF is drawn into a temporary file beside the chosen one, then renamed
+// over it: a failed print never leaves half a PDF where a whole one stood. A
+// preview draws no file, and nothing is renamed.
+bool paintJob(QPrinter& printer, const PrintJob& job, const DocumentDrawing& draw) {
+  const QString file = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+  if (file.isEmpty()) return paintOnPrinter(printer, job, draw);
+  const std::filesystem::path target = file.toStdString();
+  auto temporary = target;
+  temporary += ".tmp";
+  printer.setOutputFileName(QString::fromStdString(temporary.string()));
+  const bool painted = paintOnPrinter(printer, job, draw);
+  printer.setOutputFileName(file);
+  std::error_code error;
+  if (painted && std::filesystem::exists(temporary, error)) std::filesystem::rename(temporary, target, error);
+  if (!painted || error) {
+    std::filesystem::remove(temporary, error);
+    return false;
+  }
+  return true;
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <regex>
 #include <sstream>
 
+#include "core/file_io.h"
 #include "fakes/temp_folder.h"
 #include "qt/qt_print_service.h"
 
@@ -216,6 +217,22 @@ TEST_F(PrintTest, PdfThatCannotBeWrittenFails) {
   folder.write("fichier", "x");
   EXPECT_FALSE(printToPdf(PrintJob{}, folder.path() / "fichier" / "page.pdf",
                           [](PrintDevice& device, const PrintJob&) { device.drawText(0, 0, "x"); }));
+}
+
+// Until the new PDF is whole, the old one stays in its place, whole.
+TEST_F(PrintTest, APdfReplacesTheOldOneOnlyOnceItIsWhole) {
+  const auto pdf = folder.path() / "classe.pdf";
+  folder.writeBytes("classe.pdf", "ancien PDF");
+  std::optional<std::string> seenWhileDrawing;
+  ASSERT_TRUE(printToPdf(PrintJob{}, pdf, [&](PrintDevice& device, const PrintJob&) {
+    device.drawText(0, 0, "x");
+    seenWhileDrawing = readFileBytes(pdf);
+  }));
+  EXPECT_EQ(seenWhileDrawing, "ancien PDF");
+  const std::string bytes = readFileBytes(pdf).value_or("");
+  EXPECT_TRUE(bytes.starts_with("%PDF"));
+  EXPECT_NE(bytes.find("%%EOF"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / "classe.pdf.tmp"));
 }
 
 // Answers the modal dialog of that type once it shows.
