@@ -65,6 +65,9 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   window.render();
+  if (!location.userFolderMade)
+    dialogs.message(ventelle::MessageIcon::Exclamation, ventelle::messages::kWriteFailedTitle,
+                    ventelle::messages::userFolderUnavailable(library.folder().root().string()));
   if (!location.editedCopies.empty())
     dialogs.message(ventelle::MessageIcon::Information, ventelle::messages::kEditedCopiesTitle,
                     ventelle::messages::editedCopies(library.folder().root().string(), location.editedCopies));

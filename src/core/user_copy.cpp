@@ -28,15 +28,18 @@ Pairs readPairs(const TextLines& lines) {
   return pairs;
 }
 
-void makeFolders(const std::filesystem::path& userFolder, const std::filesystem::path& shippedFolder) {
+// False when the user's folder itself cannot be made.
+bool makeFolders(const std::filesystem::path& userFolder, const std::filesystem::path& shippedFolder) {
   namespace fs = std::filesystem;
   std::error_code error;
   fs::create_directories(userFolder, error);
+  if (!fs::is_directory(userFolder, error)) return false;
   for (auto it = fs::recursive_directory_iterator(shippedFolder, error); !error && it != fs::recursive_directory_iterator();
        it.increment(error)) {
     std::error_code ignored;
     if (it->is_directory(ignored)) fs::create_directories(userFolder / fs::relative(it->path(), shippedFolder, ignored), ignored);
   }
+  return true;
 }
 
 }  // namespace
@@ -50,8 +53,8 @@ ShippedChecksums readShippedChecksums(const TextLines& lines) {
 UserCopyReview reviewUserCopy(const std::filesystem::path& userFolder, const std::filesystem::path& shippedFolder,
                               const Checksum& checksumOf) {
   namespace fs = std::filesystem;
-  makeFolders(userFolder, shippedFolder);
   UserCopyReview review;
+  review.folderMade = makeFolders(userFolder, shippedFolder);
   const auto list = readTextFile(shippedFolder / kShippedChecksumsFile);
   if (!list) return review;  // without the list, nothing tells a copy from an edit: keep all
   const ShippedChecksums shipped = readShippedChecksums(*list);

@@ -28,6 +28,7 @@ inline constexpr const char* kToldEditsFile = "fichiers-personnels.txt";
 using Checksum = std::function<std::string(const std::filesystem::path&)>;
 
 struct UserCopyReview {
+  bool folderMade = true;              // false: the user's folder cannot be made
   std::vector<std::string> removed;    // untouched copies of shipped files
   std::vector<std::string> newEdits;   // edited copies not told about before
 };

@@ -37,7 +37,7 @@ ProgramLocation locateProgramFolder(const std::filesystem::path& executableFolde
       std::filesystem::path(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString()) /
       "Ventelle";
   auto review = reviewUserCopy(user, shipped, fileChecksum);
-  return {ProgramFolder(user, shipped), std::move(review.newEdits)};
+  return {ProgramFolder(user, shipped), std::move(review.newEdits), review.folderMade};
 }
 
 }  // namespace ventelle

@@ -10,6 +10,7 @@ namespace ventelle {
 struct ProgramLocation {
   ProgramFolder folder;
   std::vector<std::string> editedCopies;  // the user's edits of shipped files, to tell once
+  bool userFolderMade = true;             // false: nothing the user does can be saved
 };
 
 // The shipped program folder is "data" beside the executable (the build

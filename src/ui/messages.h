@@ -100,5 +100,10 @@ std::string picturesNotPrinted(const std::vector<std::string>& paths);
 inline const std::string kEditedCopiesTitle = "Vos fichiers modifiés";
 // Shipped files the user edited in their own folder: their versions stay in use.
 std::string editedCopies(const std::string& folder, const std::vector<std::string>& paths);
+// The user's folder of an installed program cannot be made.
+inline std::string userFolderUnavailable(const std::string& folder) {
+  return "Votre dossier personnel " + folder +
+         " ne peut pas être créé : vos profils et vos fautes ne pourront pas être enregistrés.";
+}
 
 }  // namespace ventelle::messages

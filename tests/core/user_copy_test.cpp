@@ -82,6 +82,13 @@ TEST(UserCopy, KeepsEverythingWhenTheShippedListIsMissing) {
   EXPECT_TRUE(upgrade.userHas("2004/1.qcm"));
 }
 
+TEST(UserCopy, SaysSoWhenTheUsersFolderCannotBeMade) {
+  Upgrade upgrade;
+  upgrade.user.writeBytes("fichier", "x");
+  EXPECT_FALSE(reviewUserCopy(upgrade.user.path() / "fichier" / "Ventelle", upgrade.shipped.path(), bytesOf).folderMade);
+  EXPECT_TRUE(upgrade.review().folderMade);
+}
+
 TEST(UserCopy, ReadsChecksumsByPathSkippingCommentsAndLinesWithoutAPath) {
   const auto checksums = readShippedChecksums({"; commentaire", "", "abc 2004/1.qcm", "def  2004/1.qcm ", "seul"});
   EXPECT_EQ(checksums, (ShippedChecksums{{"2004/1.qcm", {"abc", "def"}}}));
