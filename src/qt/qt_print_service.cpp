@@ -1,13 +1,17 @@
 #include "qt/qt_print_service.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QPageLayout>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
 
+#include "core/file_io.h"
 #include "qt/qt_print_device.h"
 
 namespace ventelle {
@@ -35,35 +39,41 @@ QString defaultPdfFile(const std::string& documentName) {
   return QDir(folder).filePath(name + QStringLiteral(".pdf"));
 }
 
-// Draws the job on the printer; false when the printer (or its output file)
-// cannot be written.
-bool paintOnPrinter(QPrinter& printer, const PrintJob& job, const DocumentDrawing& draw) {
+// Draws the job on the device; false when it cannot be drawn on.
+bool paintOn(QPagedPaintDevice& target, const PrintJob& job, const DocumentDrawing& draw) {
   QPainter painter;
-  if (!painter.begin(&printer)) return false;
-  QtPrintDevice device(printer, painter);
+  if (!painter.begin(&target)) return false;
+  QtPrintDevice device(target, painter);
   draw(device, job);
   return painter.end();
 }
 
-// A PDF is drawn into a temporary file beside the chosen one, then renamed
-// over it: a failed print never leaves half a PDF where a whole one stood. A
-// preview draws no file, and nothing is renamed.
-bool paintJob(QPrinter& printer, const PrintJob& job, const DocumentDrawing& draw) {
-  const QString file = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
-  if (file.isEmpty()) return paintOnPrinter(printer, job, draw);
-  const std::filesystem::path target = file.toStdString();
-  auto temporary = target;
-  temporary += ".tmp";
-  printer.setOutputFileName(QString::fromStdString(temporary.string()));
-  const bool painted = paintOnPrinter(printer, job, draw);
-  printer.setOutputFileName(file);
-  std::error_code error;
-  if (painted && std::filesystem::exists(temporary, error)) std::filesystem::rename(temporary, target, error);
-  if (!painted || error) {
-    std::filesystem::remove(temporary, error);
-    return false;
+// A PDF is drawn in memory, then written whole through the atomic file write:
+// Qt's own PDF output reports no failed write, so a full disk would otherwise
+// leave half a PDF, taken for a finished print, where the old one stood.
+bool paintPdf(const QPrinter& printer, const PrintJob& job, const DocumentDrawing& draw) {
+  QBuffer bytes;
+  bytes.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter pdf(&bytes);
+    pdf.setResolution(printer.resolution());
+    pdf.setPageLayout(printer.pageLayout());
+    pdf.setTitle(printer.docName());
+    pdf.setCreator(printer.creator());
+    if (!paintOn(pdf, job, draw)) return false;
   }
-  return true;
+  const QByteArray& pdfBytes = bytes.data();
+  return writeFileAtomically(printer.outputFileName().toStdString(),
+                             std::string_view(pdfBytes.constData(), static_cast<std::size_t>(pdfBytes.size())),
+                             Durability::UserData);
+}
+
+// A preview draws through its own engine, whatever the printer's output, and
+// writes no file.
+bool paintJob(QPrinter& printer, const PrintJob& job, const DocumentDrawing& draw) {
+  const QPaintEngine* engine = printer.paintEngine();
+  const bool toPdfFile = engine && engine->type() == QPaintEngine::Pdf && !printer.outputFileName().isEmpty();
+  return toPdfFile ? paintPdf(printer, job, draw) : paintOn(printer, job, draw);
 }
 
 }  // namespace

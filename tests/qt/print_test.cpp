@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinterInfo>
 #include <QTimer>
 #include <cstdio>
@@ -16,6 +17,7 @@
 #include <sstream>
 
 #include "core/file_io.h"
+#include "fakes/interrupted_writes.h"
 #include "fakes/temp_folder.h"
 #include "qt/qt_print_service.h"
 
@@ -235,6 +237,23 @@ TEST_F(PrintTest, APdfReplacesTheOldOneOnlyOnceItIsWhole) {
   EXPECT_FALSE(std::filesystem::exists(folder.path() / "classe.pdf.tmp"));
 }
 
+// A disk that fills up while the PDF is drawn leaves the old one whole and
+// is reported, never taken for a finished print.
+TEST_F(PrintTest, ADiskThatFillsUpWhileDrawingKeepsTheOldPdf) {
+  const auto pdf = folder.path() / "classe.pdf";
+  folder.writeBytes("classe.pdf", "ancien PDF");
+  bool printed = true;
+  {
+    const DiskFullAfter fullDisk(2000);
+    printed = printToPdf(PrintJob{}, pdf, [](PrintDevice& device, const PrintJob&) {
+      for (int line = 0; line < 40; ++line) device.drawText(10, 10 + 5 * line, "Une ligne de texte pour remplir la page");
+    });
+  }
+  EXPECT_FALSE(printed);
+  EXPECT_EQ(readFileBytes(pdf), "ancien PDF");
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / "classe.pdf.tmp"));
+}
+
 // Answers the modal dialog of that type once it shows.
 template <typename D>
 void whenShown(std::function<void(D*)> answer) {
@@ -298,13 +317,16 @@ class PrintServiceTest : public ::testing::Test {
 
 TEST_F(PrintServiceTest, PreviewClosedWithoutPrintingIsCancelled) {
   QString title;
+  int pagesShown = 0;
   whenShown<QPrintPreviewDialog>([&](QPrintPreviewDialog* preview) {
     title = preview->windowTitle();
+    if (auto* pages = preview->findChild<QPrintPreviewWidget*>()) pagesShown = pages->pageCount();
     preview->reject();
   });
   EXPECT_EQ(service.print(job), PrintOutcome::Cancelled);
   EXPECT_EQ(title, QStringLiteral("Aperçu avant impression - Questionnaires"));
-  EXPECT_GE(drawings, 1);
+  EXPECT_EQ(pagesShown, 2);
+  EXPECT_TRUE(std::filesystem::is_empty(folder.path()));  // no PDF written for the preview
 }
 
 TEST_F(PrintServiceTest, WithoutPrinterThePreviewPrintsToPdf) {

@@ -2,6 +2,7 @@
 // pdftotext.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -53,9 +54,10 @@ std::map<std::string, std::string> contents(const fs::path& folder) {
 class PrintCommand : public ::testing::Test {
  protected:
   void SetUp() override { fs::copy(VENTELLE_DATA_DIR, program.path(), fs::copy_options::recursive); }
-  Outcome print(const std::string& arguments) {
-    return run(std::string(VENTELLE_PRINT) + " --folder '" + program.path().string() + "' " + arguments);
+  std::string command(const std::string& arguments) const {
+    return std::string(VENTELLE_PRINT) + " --folder '" + program.path().string() + "' " + arguments;
   }
+  Outcome print(const std::string& arguments) { return run(command(arguments)); }
   fs::path out(const std::string& name) const { return output.path() / name; }
 
   TempFolder program;
@@ -127,6 +129,41 @@ TEST_F(PrintCommand, RefusesWhatItCannotDoWithAMessage) {
   const Outcome unwritable = print("--correction /proc/ventelle/c.pdf");
   EXPECT_EQ(unwritable.status, 1);
   EXPECT_NE(unwritable.output.find("n'a pas pu être écrit"), std::string::npos) << unwritable.output;
+}
+
+// Files may grow to 100 KiB only (the shell counts 512-byte blocks): room for
+// the tool's working copy of the program folder, not for three questionnaires,
+// so the disk fills up, or the tool is killed, in the middle of the PDF.
+TEST_F(PrintCommand, AFullDiskOrAKillWhileWritingLeavesTheOldPdfWhole) {
+  output.writeBytes("q.pdf", "ancien PDF");
+  const std::string questionnaires = command("--exam 7 --copies 3 --questionnaire '" + out("q.pdf").string() + "'");
+
+  const Outcome full = run("trap '' XFSZ; ulimit -f 200; " + questionnaires);
+  EXPECT_EQ(full.status, 1);
+  EXPECT_NE(full.output.find("n'a pas pu être écrit"), std::string::npos) << full.output;
+  EXPECT_EQ(readFileBytes(out("q.pdf")), "ancien PDF");
+  EXPECT_FALSE(fs::exists(out("q.pdf.tmp")));
+
+  const Outcome killed = run("ulimit -f 200; " + questionnaires);
+  EXPECT_EQ(killed.status, 128 + SIGXFSZ) << killed.output;
+  EXPECT_EQ(readFileBytes(out("q.pdf")), "ancien PDF");
+
+  ASSERT_EQ(run(questionnaires).status, 0);
+  EXPECT_GE(pageCount(out("q.pdf")), 3);
+  EXPECT_FALSE(fs::exists(out("q.pdf.tmp")));
+}
+
+// Without room for its working copy, the tool says so and leaves nothing behind.
+TEST_F(PrintCommand, AFullDiskBeforeTheWorkingCopyIsMadeIsToldInFrench) {
+  const TempFolder temporary;
+  const Outcome full = run("trap '' XFSZ; ulimit -f 8; TMPDIR='" + temporary.path().string() + "' " +
+                           command("--correction '" + out("c.pdf").string() + "'"));
+  EXPECT_EQ(full.status, 1);
+  EXPECT_NE(full.output.find("la copie de travail du dossier du programme n'a pas pu être faite"), std::string::npos)
+      << full.output;
+  EXPECT_FALSE(fs::exists(out("c.pdf")));
+  for (const auto& entry : fs::directory_iterator(temporary.path()))
+    EXPECT_FALSE(entry.path().filename().string().starts_with("ventelle-print")) << entry.path();
 }
 
 }  // namespace

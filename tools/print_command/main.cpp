@@ -50,8 +50,10 @@ class NoDesktop : public Desktop {
 class PdfFiles : public PrintService {
  public:
   fs::path target;
+  bool written = false;  // whether the last job reached its file whole
   PrintOutcome print(const PrintJob& job) override {
-    return printToPdf(job, target) ? PrintOutcome::Printed : PrintOutcome::Failed;
+    written = printToPdf(job, target);
+    return written ? PrintOutcome::Printed : PrintOutcome::Failed;
   }
 };
 
@@ -60,8 +62,14 @@ class ScratchFolder {
  public:
   explicit ScratchFolder(const fs::path& original)
       : path_(fs::temp_directory_path() / ("ventelle-print-" + std::to_string(::getpid()))) {
-    fs::remove_all(path_);
-    fs::copy(original, path_, fs::copy_options::recursive);
+    std::error_code error;
+    fs::remove_all(path_, error);
+    fs::copy(original, path_, fs::copy_options::recursive, error);
+    if (error) {
+      fs::remove_all(path_, error);
+      throw FatalError("la copie de travail du dossier du programme n'a pas pu être faite dans " + path_.string() +
+                       " (dossier protégé en écriture ou disque plein).");
+    }
   }
   ~ScratchFolder() {
     std::error_code ignored;
@@ -149,10 +157,9 @@ int run(const PrintOptions& options, const char* program) {
       generated = true;
     }
     pdf.target = fs::absolute(**target);
-    std::error_code ignored;
-    fs::remove(pdf.target, ignored);  // replaced: a file left from before must not pass for a new one
+    pdf.written = false;
     model.menuCommand(command);
-    if (!fs::exists(pdf.target))
+    if (!pdf.written)
       return fail("le fichier " + pdf.target.string() + " n'a pas pu être écrit.", kFailure);
   }
   return 0;
