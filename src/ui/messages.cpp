@@ -35,7 +35,9 @@ std::string damagedProfile(const std::string& file, const std::vector<std::strin
   std::string text = "Le fichier utilisateur \"" + file +
                      "\" est endommagé. Ce qui n'a pas pu être lu a pris sa valeur par défaut :\n";
   for (const auto& problem : problems) text += "- " + problem + "\n";
-  if (copyKept) text += "Le fichier d'origine est gardé sous le nom \"" + file + ".bak\".";
+  text += copyKept ? "Le fichier d'origine est gardé sous le nom \"" + file + ".bak\"."
+                   : "Aucune copie du fichier d'origine n'a pu être gardée (dossier protégé en écriture ou disque "
+                     "plein) : il sera remplacé au prochain enregistrement.";
   return text;
 }
 

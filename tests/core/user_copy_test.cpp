@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/file_io.h"
+#include "fakes/interrupted_writes.h"
 #include "fakes/temp_folder.h"
 
 namespace ventelle {
@@ -70,6 +71,25 @@ TEST(UserCopy, KeepsAnEditedCopyAndTellsOfItOnceUntilItIsEditedAgain) {
 
   upgrade.user.writeBytes("Tip.txt", "mesastuces2");
   EXPECT_EQ(upgrade.review().newEdits, (std::vector<std::string>{"Tip.txt"}));
+}
+
+// The record of edits already told is only a courtesy: when it cannot be
+// written the user is told again, and a record cut short by a kill is never
+// read, so earlier edits are not told twice.
+TEST(UserCopy, ARecordThatFindsNoRoomOrIsCutShortLosesNothing) {
+  Upgrade upgrade;
+  upgrade.user.writeBytes("Tip.txt", "mesastuces");
+  {
+    const DiskFullAfter fullDisk(20);
+    EXPECT_EQ(upgrade.review().newEdits, (std::vector<std::string>{"Tip.txt"}));
+  }
+  EXPECT_EQ(bytesOf(upgrade.user.path() / "Tip.txt"), "mesastuces");
+  EXPECT_EQ(upgrade.review().newEdits, (std::vector<std::string>{"Tip.txt"}));  // told again, now recorded
+
+  upgrade.user.writeBytes("2004/1.qcm", "mes questions");
+  ASSERT_TRUE(killedWhileWriting(20, [&] { upgrade.review(); }));
+  EXPECT_EQ(upgrade.review().newEdits, (std::vector<std::string>{"2004/1.qcm"}));
+  EXPECT_EQ(bytesOf(upgrade.user.path() / "2004/1.qcm"), "mes questions");
 }
 
 TEST(UserCopy, KeepsEverythingWhenTheShippedListIsMissing) {
