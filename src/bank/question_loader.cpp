@@ -1,5 +1,6 @@
 #include "bank/question_loader.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 
@@ -29,7 +30,7 @@ double leadingNumber(const std::string& text) {
       scale /= 10;
     }
   }
-  return sign * value;
+  return std::clamp(sign * value, -kLargestAnswerValue, kLargestAnswerValue);
 }
 
 Question readQuestion(const ChapterIndex& chapter, int chapterNumber, int place, const std::string& bankPrefix) {

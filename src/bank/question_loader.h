@@ -17,7 +17,12 @@ std::string corruptChapterMessage(const std::string& bankPrefix, int chapter, co
 // Answer lines beyond the fifth are ignored.
 Question readQuestion(const ChapterIndex& chapter, int chapterNumber, int place, const std::string& bankPrefix);
 
-// Leading decimal number of a text ("2.5 points" -> 2.5); 0 when none.
+// Far beyond any exam's weights: a damaged value held to it keeps every sum
+// of points a whole number the program can count.
+inline constexpr double kLargestAnswerValue = 1000;
+
+// Leading decimal number of a text ("2.5 points" -> 2.5), held within
+// ±kLargestAnswerValue; 0 when none.
 double leadingNumber(const std::string& text);
 
 // Shows the answers in a random order; values become whole numbers (halves to even).

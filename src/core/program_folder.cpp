@@ -35,7 +35,8 @@ std::filesystem::path resolveIn(const std::filesystem::path& root, std::string_v
     auto end = programPath.find_first_of("\\/", start);
     if (end == std::string_view::npos) end = programPath.size();
     const std::string part(programPath.substr(start, end - start));
-    if (!part.empty()) result = findEntry(result, part);
+    // Names read from files make paths too: none may climb out of the folder.
+    if (!part.empty() && part != "." && part != "..") result = findEntry(result, part);
     start = end + 1;
   }
   return result;

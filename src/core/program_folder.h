@@ -27,7 +27,8 @@ class ProgramFolder {
   // The file to read for a program path: the user's when it exists, else the
   // shipped one. Each component is matched without regard to case when the
   // exact name is absent; a path that exists nowhere comes back spelled as
-  // asked under root().
+  // asked under root(). "." and ".." parts are passed over, so that no path
+  // leads out of the folder.
   std::filesystem::path resolve(std::string_view programPath) const;
 
   // The file to write (or remove) for a program path: always under root(),

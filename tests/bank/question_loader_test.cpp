@@ -122,8 +122,10 @@ TEST(LexiconComment, NamesTheTermBetweenItsFiveLeadingCharactersAndItsClosingOne
 TEST(LeadingNumber, ReadsTheNumberAtTheStartOrZero) {
   for (const auto& [text, value] : {std::pair{"2.5", 2.5}, std::pair{"  6", 6.0}, std::pair{"-2", -2.0},
                                     std::pair{"+3", 3.0}, std::pair{".5", 0.5}, std::pair{"3 points", 3.0},
-                                    std::pair{"1,5", 1.0}, std::pair{"abc", 0.0}, std::pair{"", 0.0}})
+                                    std::pair{"1,5", 1.0}, std::pair{"abc", 0.0}, std::pair{"", 0.0},
+                                    std::pair{"99999999999", 1000.0}, std::pair{"-1000.5", -1000.0}})
     EXPECT_DOUBLE_EQ(leadingNumber(text), value) << text;
+  EXPECT_DOUBLE_EQ(leadingNumber(std::string(400, '9')), 1000.0);
 }
 
 TEST(ShuffleAnswers, RedrawsATakenPlaceAndRoundsValuesHalfToEven) {

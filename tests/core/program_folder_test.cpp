@@ -23,6 +23,25 @@ TEST(ProgramFolder, ResolvesEachComponentWithoutRegardToCasePreferringTheExactNa
   EXPECT_EQ(programFolder.resolve("Nouveau\\Marie.ini"), folder.path() / "Nouveau" / "Marie.ini");
 }
 
+// Question and picture names come from files: no path climbs out.
+TEST(ProgramFolder, NoPathLeadsOutOfTheFolder) {
+  TempFolder outside;
+  outside.write("dossier/secret.jpg", "x");
+  outside.write("dossier/2004/1.qcm", "x");
+  const auto root = outside.path() / "dossier" / "programme";
+  std::filesystem::create_directories(root / "2004");
+  const ProgramFolder user(root / "utilisateur", root);
+  for (const ProgramFolder& folder : {ProgramFolder(root), user})
+    for (const char* path : {"..\\secret.jpg", "2004\\..\\..\\secret.jpg", "./../secret.jpg", "/../secret.jpg",
+                             "2004/../../2004/1.qcm"}) {
+      for (const auto& resolved : {folder.resolve(path), folder.resolveForWriting(path)}) {
+        const auto inside = std::filesystem::weakly_canonical(resolved).lexically_relative(root);
+        EXPECT_FALSE(inside.empty() || *inside.begin() == "..") << path << " gives " << resolved;
+        EXPECT_FALSE(std::filesystem::exists(resolved)) << path;
+      }
+    }
+}
+
 TEST(ProgramFolder, ListsFilesOfAnExtensionInEitherCaseSortedWithoutRegardToCase) {
   TempFolder folder;
   for (const char* file : {"skin/vert.col", "skin/Bleu.COL", "skin/azur.col", "skin/notes.txt", "skin/col"})
