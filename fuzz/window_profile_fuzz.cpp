@@ -2,14 +2,9 @@
 // shipped: the user is chosen, the saved questionnaire comes back and a few
 // questions are marked. Whatever the file holds, the window goes on, and what
 // it writes back reads again.
-#include "fakes/recording_desktop.h"
-#include "fakes/recording_dialogs.h"
-#include "fakes/recording_print_service.h"
-#include "fakes/scripted_random.h"
+#include "fakes/model_on_folder.h"
 #include "fuzz_support.h"
-#include "bank/chapter_library.h"
 #include "core/fatal_error.h"
-#include "ui/main_window_model.h"
 #include "users/profile_store.h"
 
 using namespace ventelle;
@@ -23,12 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   (void)shipped;
   folder.write("Jean.ini", fuzz::bytesOf(data, size));
 
-  RecordingDialogs dialogs;
-  RecordingDesktop desktop;
-  RecordingPrintService printer;
-  ScriptedRandom random{{0.1, 0.7, 0.3, 0.9, 0.5}};
-  ChapterLibrary library{ProgramFolder(folder.path())};
-  MainWindowModel model{dialogs, desktop, random, library, printer};
+  ModelOver window(folder.path());
+  MainWindowModel& model = window.model;
   try {
     model.start();
     // A file of another format is removed at start-up, with a message.

@@ -1,6 +1,6 @@
 #pragma once
-// The main-window model on a program folder of its own, with recording
-// seams and a steady random rotation.
+// The main-window model with recording seams and a steady random rotation,
+// over a program folder of its own or over one it is given.
 #include <filesystem>
 
 #include "bank/chapter_library.h"
@@ -13,20 +13,32 @@
 
 namespace ventelle {
 
-class ModelOnFolder {
+// The model over an existing program folder, as a new start of the program
+// would find it.
+class ModelOver {
  public:
-  // On a copy of the program folder as shipped, or on an empty folder.
-  explicit ModelOnFolder(bool shipped = true) {
-    if (shipped) std::filesystem::copy(VENTELLE_DATA_DIR, folder.path(), std::filesystem::copy_options::recursive);
-  }
+  explicit ModelOver(const std::filesystem::path& folder) : library(ProgramFolder(folder)) {}
 
-  TempFolder folder;
   RecordingDialogs dialogs;
   RecordingDesktop desktop;
   RecordingPrintService printer;
   ScriptedRandom random{{0.1, 0.7, 0.3, 0.9, 0.5}};
-  ChapterLibrary library{ProgramFolder(folder.path())};
+  ChapterLibrary library;
   MainWindowModel model{dialogs, desktop, random, library, printer};
+};
+
+// A program folder made for one test: a copy of the folder as shipped, or empty.
+class OwnProgramFolder {
+ public:
+  explicit OwnProgramFolder(bool shipped) {
+    if (shipped) std::filesystem::copy(VENTELLE_DATA_DIR, folder.path(), std::filesystem::copy_options::recursive);
+  }
+  TempFolder folder;
+};
+
+class ModelOnFolder : public OwnProgramFolder, public ModelOver {
+ public:
+  explicit ModelOnFolder(bool shipped = true) : OwnProgramFolder(shipped), ModelOver(folder.path()) {}
 };
 
 }  // namespace ventelle

@@ -20,14 +20,8 @@ std::string bytesOf(const fs::path& file) { return readFileBytes(file).value_or(
 fs::path withTmp(fs::path file) { return file += ".tmp"; }
 
 // The program started again on the folder an earlier run left.
-struct Restart {
-  explicit Restart(const fs::path& folder) : library(ProgramFolder(folder)) { model.start(); }
-  RecordingDialogs dialogs;
-  RecordingDesktop desktop;
-  RecordingPrintService printer;
-  ScriptedRandom random{{0.1, 0.7, 0.3, 0.9, 0.5}};
-  ChapterLibrary library;
-  MainWindowModel model{dialogs, desktop, random, library, printer};
+struct Restart : ModelOver {
+  explicit Restart(const fs::path& folder) : ModelOver(folder) { model.start(); }
 };
 
 // Jean, a user of his own (the default user starts afresh on every start),
