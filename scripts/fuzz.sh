@@ -17,13 +17,13 @@ cmake --build build-fuzz --target fuzzers
 # The longest input worth trying per target, in bytes.
 declare -A max_len=(
   [record_reader]=4096 [chapter]=16384 [module_join]=16384 [profile]=8192 [skin]=2048
-  [lexicon]=8192 [tips]=8192 [jpeg_size]=4096 [copy_count]=64 [user_names]=1024 [help_page]=8192 [window_profile]=8192)
+  [lexicon]=8192 [tips]=8192 [jpeg_size]=4096 [copy_count]=64 [user_names]=1024 [help_page]=8192 [links]=4096 [window_profile]=8192)
 declare -A dict=(
   [record_reader]=chapter [chapter]=chapter [module_join]=chapter [profile]=profile [skin]=skin
-  [lexicon]=chapter [tips]=chapter [jpeg_size]=jpeg [help_page]=help [window_profile]=profile)
+  [lexicon]=chapter [tips]=chapter [jpeg_size]=jpeg [help_page]=help [links]=links [window_profile]=profile)
 
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(record_reader chapter module_join profile skin lexicon tips jpeg_size copy_count user_names help_page window_profile)
+[ ${#targets[@]} -eq 0 ] && targets=(record_reader chapter module_join profile skin lexicon tips jpeg_size copy_count user_names help_page links window_profile)
 
 # The targets whose reader takes a path write their input to a scratch
 # folder under TMPDIR: in memory, they run some twenty times faster.

@@ -205,16 +205,20 @@ QLabel* HelpFrame::addLink(const QString& name, int link, const QRect& place) {
 }
 
 // The label is as wide as its caption, so the mouse is over the link only
-// when it is over the words.
+// when it is over the words. A link without an address is plain text: the
+// keyboard passes it by and the mouse finds no link there.
 void HelpFrame::renderLink(QLabel* label, const LinkLabel& link) {
   if (label->text() != q(link.caption)) {
     label->setText(q(link.caption));
     const int width = std::min(label->sizeHint().width(), label->parentWidget()->width() - label->x() - kMargin);
     label->resize(width, label->height());
   }
-  label->setStyleSheet(QStringLiteral("QLabel { color: %1; text-decoration: underline; }"
-                                      " QLabel:focus { background-color: #fff0b0; }")
-                           .arg(colourName(link.colour)));
+  label->setCursor(link.live() ? Qt::PointingHandCursor : Qt::ArrowCursor);
+  label->setFocusPolicy(link.live() ? Qt::StrongFocus : Qt::NoFocus);
+  label->setStyleSheet(link.live() ? QStringLiteral("QLabel { color: %1; text-decoration: underline; }"
+                                                    " QLabel:focus { background-color: #fff0b0; }")
+                                         .arg(colourName(link.colour))
+                                   : QString());
 }
 
 // A link label: the mouse over it, off it, and a click; the focus lights it
@@ -449,14 +453,23 @@ AboutDialog::AboutDialog(HelpWindows& windows, QWidget* parent)
   caption->setText(q(t::kAboutWebCaption));
   caption->setAlignment(Qt::AlignCenter);
   web_ = addLink(QStringLiteral("WEB"), 0, {kMargin, 206, inner, 22});
-  addButton("Commande1", t::kAboutOk, {(width() - kButtonWidth) / 2, footTop(size()), kButtonWidth, kButtonHeight},
-            [this] { desk().quitClick(HelpWindowId::About); });
+  webCaption_ = caption;
+  // Enter presses OK, whatever has the focus but a link reached with Tab.
+  auto* ok = addButton("Commande1", t::kAboutOk,
+                       {(width() - kButtonWidth) / 2, footTop(size()), kButtonWidth, kButtonHeight},
+                       [this] { desk().quitClick(HelpWindowId::About); });
+  ok->setDefault(true);
+  ok->setFocus();
 }
 
+// With no address for the program's page, neither the link nor its caption.
 void AboutDialog::render() {
   if (const auto& about = desk().about()) {
-    renderLink(web_, about->content.web());
+    const LinkLabel& web = about->content.web();
+    renderLink(web_, web);
     web_->move((width() - web_->width()) / 2, web_->y());
+    web_->setVisible(web.live());
+    webCaption_->setVisible(web.live());
   }
 }
 

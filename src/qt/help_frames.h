@@ -123,6 +123,7 @@ class AboutDialog : public HelpFrame {
 
  private:
   QLabel* web_ = nullptr;
+  QLabel* webCaption_ = nullptr;
 };
 
 // The window that shows that page.

@@ -67,7 +67,7 @@ void HelpDesk::openIndex() {
 void HelpDesk::openPage(const HelpPageEntry& entry, const std::string& word) {
   const auto content = [&]() -> PageContent {
     switch (entry.kind) {
-      case PageKind::Links: return LinksPage();
+      case PageKind::Links: return LinksPage(folder_);
       case PageKind::Lexicon: return LexiconWindow(folder_, word);
       case PageKind::Tips: return TipWindow(folder_, random_);
       case PageKind::Text: break;
@@ -79,7 +79,7 @@ void HelpDesk::openPage(const HelpPageEntry& entry, const std::string& word) {
 }
 
 void HelpDesk::openAbout() {
-  if (!about_) about_ = OpenAbout{{centred(kAboutWidth, kAboutHeight), ++openings_}, AboutWindow()};
+  if (!about_) about_ = OpenAbout{{centred(kAboutWidth, kAboutHeight), ++openings_}, AboutWindow(folder_)};
 }
 
 void HelpDesk::indexEntryClick(int entry) {
@@ -119,13 +119,15 @@ void HelpDesk::linkClick(HelpWindowId window, int link) {
   if (target) follow(*target);
 }
 
+// A web link opens the address its window read when it opened; one without
+// an address is plain text and does nothing.
+
 void HelpDesk::follow(const LinkTarget& target) {
   switch (target.kind) {
     case LinkTarget::Kind::Page:
       if (const auto* entry = helpPage(target.key)) openPage(*entry);
       break;
-    case LinkTarget::Kind::Web: openWebKey(desktop_, *dialogs_, target.key); break;
-    case LinkTarget::Kind::Mail: mailAuthor(desktop_, *dialogs_, target.key); break;
+    case LinkTarget::Kind::Web: openLink(desktop_, *dialogs_, target.address); break;
   }
 }
 

@@ -28,13 +28,12 @@ inline const std::string kAboutVersion = "V" + std::string(kVersion);
 inline const std::string kAboutCredit = "Conçu et écrit par l'auteur de Ventelle, pour les élèves pilotes et leurs moniteurs.";
 inline const std::string kAboutWebCaption = "Ventelle sur le WEB :";
 inline const std::string kAboutOk = "OK";
-// What the link label WEB shows while the program's page has no address yet.
-inline const std::string kAboutNoAddress = "(adresse à venir)";
 
 // Notices.
-inline const std::string kNoticeTitle = "Lien indisponible";
-inline const std::string kUnfilledAddress =
-    "L'adresse de ce lien n'a pas encore été renseignée : il ne peut pas être ouvert pour le moment.";
+inline std::string refusedAddress(const std::string& address) {
+  return "L'adresse " + address + " du fichier Liens.dat n'est ni une page web (http, https) ni une adresse de"
+         " messagerie : Ventelle ne l'ouvre pas.";
+}
 inline std::string mailFailed(const std::string& address) {
   return "Aucune messagerie n'a pu être lancée pour écrire à l'adresse " + address + ".";
 }

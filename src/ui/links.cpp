@@ -1,79 +1,70 @@
 #include "ui/links.h"
 
+#include <algorithm>
 #include <array>
-#include <utility>
 
+#include "core/record_reader.h"
+#include "core/text_file.h"
 #include "ui/help_texts.h"
 #include "ui/messages.h"
 
 namespace ventelle {
 namespace {
 
-// Official bodies' home pages stand in wherever a deeper address could move.
-constexpr const char* kFederation = "https://federation.ffvl.fr/";
-constexpr const char* kMeteoFrance = "https://meteofrance.com/";
+constexpr std::array<std::string_view, 15> kLinkItems = {
+    "mnuAZ",    "mnuComp",     "mnuAerodynamique", "mnuSom",    "mnumeteo", "mnuAero",     "mnuMecavol", "mnuMatos",
+    "mnuRegle", "mnuConseils", "mnuFPara",         "mnuFDelta", "mnuVAV",   "mnuAviation", "mnuRadio"};
 
-const std::array<std::pair<const char*, const char*>, 15> kLinks = {{
-    {"mnuAZ", kMeteoFrance},
-    {"mnuComp", "https://meteofrance.com/comprendre-la-meteo"},
-    {"mnuAerodynamique", "https://fr.wikipedia.org/wiki/A%C3%A9rodynamique"},
-    {"mnuSom", kFederation},
-    {"mnumeteo", "https://fr.wikipedia.org/wiki/M%C3%A9t%C3%A9orologie"},
-    {"mnuAero", "https://fr.wikipedia.org/wiki/A%C3%A9rologie"},
-    {"mnuMecavol", "https://fr.wikipedia.org/wiki/Portance_(a%C3%A9rodynamique)"},
-    {"mnuMatos", "https://fr.wikipedia.org/wiki/Parapente"},
-    {"mnuRegle", kFederation},
-    {"mnuConseils", kFederation},
-    {"mnuFPara", kFederation},
-    {"mnuFDelta", kFederation},
-    {"mnuVAV", "https://www.ffvp.fr/"},
-    {"mnuAviation", "https://fr.wikipedia.org/wiki/Aviation"},
-    {"mnuRadio", "https://www.sia.aviation-civile.gouv.fr/"},
-}};
+constexpr std::string_view kMailScheme = "mailto:";
 
-// The addresses of the reference windows. Left empty: not filled in yet.
-const std::array<std::pair<std::string_view, const char*>, 17> kWebAddresses = {{
-    {"ventelle", ""},  // the program's own web page
-    {"ffvl", kFederation},
-    {"dgac", "https://www.ecologie.gouv.fr/direction-generale-laviation-civile-dgac"},
-    // FrmLiens: the supporters' sites and the download sites.
-    {"para2000", ""},
-    {"liguereunion", ""},
-    {"parapangue", ""},
-    {"azurtech", ""},
-    {"meteoreunion", ""},
-    {"cumulus", ""},
-    {"dodos", ""},
-    {"appulma", ""},
-    {"asvlr", ""},
-    {"bionic", ""},
-    {"airanx", ""},
-    {"framalibre", "https://framalibre.org/"},
-    {"flathub", "https://flathub.org/"},
-    {"sourceforge", "https://sourceforge.net/"},
-}};
+bool startsWithNoCase(std::string_view text, std::string_view prefix) {
+  return text.size() >= prefix.size() &&
+         std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
+           return (a >= 'A' && a <= 'Z' ? a + ('a' - 'A') : a) == (b >= 'A' && b <= 'Z' ? b + ('a' - 'A') : b);
+         });
+}
 
-const std::string kAuthorMail;  // not filled in yet
-
-void notFilled(Dialogs& dialogs) {
-  dialogs.message(MessageIcon::Information, help_texts::kNoticeTitle, help_texts::kUnfilledAddress);
+// The mail address of a "mailto:" address, without its scheme and fields.
+std::string mailOf(const std::string& address) {
+  const std::string mail = address.substr(kMailScheme.size());
+  return mail.substr(0, mail.find('?'));
 }
 
 }  // namespace
 
-std::optional<std::string> linkAddress(const std::string& menuItem) {
-  for (const auto& [item, address] : kLinks)
-    if (menuItem == item) return address;
-  return std::nullopt;
+LinkBook::LinkBook(const ProgramFolder& folder) {
+  const auto lines = readTextFile(folder.resolve(kLinksFile));
+  if (!lines) return;
+  RecordReader reader(*lines);
+  while (reader.nextLine()) {
+    reader.resetLineHasNoKey();
+    std::string key = reader.item();
+    if (reader.lineHasNoKey() || key.empty()) continue;
+    entries_.emplace_back(std::move(key), reader.data());
+  }
 }
 
-std::optional<std::string> webAddress(std::string_view key) {
-  for (const auto& [k, address] : kWebAddresses)
+std::string LinkBook::address(std::string_view key) const {
+  for (const auto& [k, address] : entries_)
     if (k == key) return address;
-  return std::nullopt;
+  return {};
 }
 
-const std::string& authorMail() { return kAuthorMail; }
+bool isOpenableAddress(std::string_view address) {
+  std::size_t scheme = 0;
+  for (const std::string_view prefix : {std::string_view("http://"), std::string_view("https://"), kMailScheme})
+    if (startsWithNoCase(address, prefix)) scheme = prefix.size();
+  if (scheme == 0 || address.size() == scheme) return false;
+  return std::none_of(address.begin(), address.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte <= 0x20 || byte == 0x7F;
+  });
+}
+
+std::string contactAddress(const std::string& address, const std::string& subject) {
+  if (!startsWithNoCase(address, kMailScheme)) return address;
+  return address + (address.find('?') == std::string::npos ? "?" : "&") + "subject=" + percentEncode(subject);
+}
 
 std::string percentEncode(std::string_view text) {
   static constexpr char kHex[] = "0123456789ABCDEF";
@@ -93,8 +84,8 @@ std::string percentEncode(std::string_view text) {
   return encoded;
 }
 
-std::string mailtoAddress(const std::string& mail, const std::string& subject) {
-  return "mailto:" + mail + "?subject=" + percentEncode(subject);
+bool isLinkItem(std::string_view menuItem) {
+  return std::find(kLinkItems.begin(), kLinkItems.end(), menuItem) != kLinkItems.end();
 }
 
 std::optional<std::string> textFileOf(const std::string& menuItem) {
@@ -104,27 +95,20 @@ std::optional<std::string> textFileOf(const std::string& menuItem) {
 }
 
 void openLink(Desktop& desktop, Dialogs& dialogs, const std::string& address) {
-  if (!desktop.openAddress(address))
-    dialogs.message(MessageIcon::Exclamation, messages::kWarningTitle, messages::browserFailed(address));
-}
-
-void openLink(WindowContext& ctx, const std::string& address) { openLink(ctx.desktop, ctx.dialogs, address); }
-
-void openWebKey(Desktop& desktop, Dialogs& dialogs, std::string_view key) {
-  const auto address = webAddress(key);
-  if (!address || address->empty()) {
-    notFilled(dialogs);
+  if (address.empty()) return;
+  if (!isOpenableAddress(address)) {
+    dialogs.message(MessageIcon::Exclamation, messages::kWarningTitle, help_texts::refusedAddress(address));
+  } else if (desktop.openAddress(address)) {
+    return;
+  } else if (startsWithNoCase(address, kMailScheme)) {
+    dialogs.message(MessageIcon::Exclamation, messages::kWarningTitle, help_texts::mailFailed(mailOf(address)));
   } else {
-    openLink(desktop, dialogs, *address);
+    dialogs.message(MessageIcon::Exclamation, messages::kWarningTitle, messages::browserFailed(address));
   }
 }
 
-void mailAuthor(Desktop& desktop, Dialogs& dialogs, const std::string& subject) {
-  if (authorMail().empty()) {
-    notFilled(dialogs);
-  } else if (!desktop.openAddress(mailtoAddress(authorMail(), subject))) {
-    dialogs.message(MessageIcon::Exclamation, messages::kWarningTitle, help_texts::mailFailed(authorMail()));
-  }
+void openLinkItem(WindowContext& ctx, const std::string& menuItem) {
+  openLink(ctx.desktop, ctx.dialogs, LinkBook(ctx.library.folder()).address(menuItem));
 }
 
 void openTextFile(WindowContext& ctx, const std::string& programPath) {

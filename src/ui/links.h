@@ -1,47 +1,65 @@
 #pragma once
-// The program's one table of addresses, the web pages and text files the
-// menus and the reference windows open, and the opening itself.
+// The addresses the menus and the reference windows open, read from the
+// links file of the program folder, and the opening itself: only web pages
+// and mail addresses are ever opened.
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
+#include "core/program_folder.h"
 #include "ui/desktop.h"
 #include "ui/dialogs.h"
 #include "ui/window_context.h"
 
 namespace ventelle {
 
-// The address a link item of the "&Didacticiels" menu opens, if it is one.
-std::optional<std::string> linkAddress(const std::string& menuItem);
+// One "key=address" line per link: the link items of the menus by their
+// control name ("mnuAZ"), the reference windows' links by the keys below and
+// those of the help pages ("ffvl"). An empty address leaves its link as
+// plain text.
+inline const std::string kLinksFile = "Liens.dat";
+inline constexpr std::string_view kProgramPageKey = "ventelle";
+inline constexpr std::string_view kProgramMailKey = "courriel";
 
-// The address the reference windows know by that key ("ffvl", "dgac",
-// "ventelle" for the program's own page ...), if the key is known. An empty
-// address is one the owner has not filled in yet.
-std::optional<std::string> webAddress(std::string_view key);
+class LinkBook {
+ public:
+  LinkBook() = default;
+  // Reads the links file; a missing file leaves every address empty.
+  explicit LinkBook(const ProgramFolder& folder);
 
-// The program author's mail address; empty until the owner fills it in.
-const std::string& authorMail();
+  // The address of the first line of that key; empty when the file lacks it.
+  std::string address(std::string_view key) const;
 
-// "mailto:" address of a new mail with that subject, percent-encoded.
-std::string mailtoAddress(const std::string& mail, const std::string& subject);
+ private:
+  std::vector<std::pair<std::string, std::string>> entries_;
+};
+
+// A web page (http://, https://) or a mail (mailto:) with something after
+// its scheme, and no blank or control character: the only addresses opened.
+bool isOpenableAddress(std::string_view address);
+
+// What the link asking for a place among the supporters opens: a mail
+// address gets that subject; a web page is opened as it stands.
+std::string contactAddress(const std::string& address, const std::string& subject);
 
 // Percent-encodes every byte but letters, digits and "-._~".
 std::string percentEncode(std::string_view text);
 
+// Whether the menu item is a link item of the "&Didacticiels" menu.
+bool isLinkItem(std::string_view menuItem);
+
 // The program path of the text file a menu item opens in the text editor, if any.
 std::optional<std::string> textFileOf(const std::string& menuItem);
 
-// Opens the address in the default browser; tells the user when none starts.
+// Opens the address with the desktop's browser or mail program; an address
+// of any other kind is refused, and a handler that does not start is told.
 void openLink(Desktop& desktop, Dialogs& dialogs, const std::string& address);
-void openLink(WindowContext& ctx, const std::string& address);
 
-// Opens the address of that key of the table; an address not filled in yet
-// (or an unknown key) shows a notice instead.
-void openWebKey(Desktop& desktop, Dialogs& dialogs, std::string_view key);
-
-// Starts a new mail to the program's author with that subject; a notice when
-// the author's address is not filled in yet.
-void mailAuthor(Desktop& desktop, Dialogs& dialogs, const std::string& subject);
+// A link item of the menus: the address the links file gives it now; an
+// empty one opens nothing.
+void openLinkItem(WindowContext& ctx, const std::string& menuItem);
 
 // Opens a text file of the program folder in the text editor.
 void openTextFile(WindowContext& ctx, const std::string& programPath);

@@ -1,8 +1,10 @@
 #pragma once
 // The help page FrmLiens: the supporters' sites, a mail to ask for a place
-// among them, and the download sites.
+// among them, and the download sites, each at the address the links file
+// gives it when the page opens.
 #include <vector>
 
+#include "core/program_folder.h"
 #include "ui/link_label.h"
 
 namespace ventelle {
@@ -11,9 +13,10 @@ constexpr int kSiteLinks = 15;
 
 class LinksPage {
  public:
-  LinksPage();
+  // Reads the links' addresses from the links file.
+  explicit LinksPage(const ProgramFolder& folder);
 
-  // WEB(0..14).
+  // WEB(0..14); a link whose address is empty is plain text.
   const std::vector<LinkLabel>& links() const { return links_; }
   // The links of each group, in the order they stand on the page: the
   // supporters, the request for a link, the download sites.

@@ -165,8 +165,8 @@ bool MainWindowModel::menuCommand(const std::string& name) {
     showSkin(ctx_, *skinName, SkinRequest::Menu);
   } else if (const auto user = userOfItem(ctx_.controls.menus, name)) {
     loadUser(*user);
-  } else if (const auto address = linkAddress(name)) {
-    openLink(ctx_, *address);
+  } else if (isLinkItem(name)) {
+    openLinkItem(ctx_, name);
   } else if (help_.menuCommand(name)) {
     // the shell shows the help window opened
   } else if (const auto file = textFileOf(name)) {

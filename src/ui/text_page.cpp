@@ -6,25 +6,23 @@
 namespace ventelle {
 namespace {
 
-bool leadsSomewhere(const LinkTarget& target) {
-  switch (target.kind) {
-    case LinkTarget::Kind::Page: return helpPage(target.key) != nullptr;
-    case LinkTarget::Kind::Web: return webAddress(target.key).has_value();
-    case LinkTarget::Kind::Mail: return true;
+// Gives each web link its address and turns the links that lead nowhere (to
+// no known page, or to an empty address) into plain text, numbering the
+// others anew.
+HelpBody withoutDeadLinks(HelpBody read, const LinkBook& book) {
+  for (auto& link : read.links) {
+    if (link.target.kind == LinkTarget::Kind::Web) link.target.address = book.address(link.target.key);
   }
-  return false;
-}
-
-// Turns the links that lead nowhere into plain text and numbers the others
-// anew.
-HelpBody withoutDeadLinks(const HelpBody& read) {
+  const auto leadsSomewhere = [](const LinkLabel& link) {
+    return link.target.kind == LinkTarget::Kind::Page ? helpPage(link.target.key) != nullptr : link.live();
+  };
   HelpBody body;
   for (const auto& paragraph : read.paragraphs) {
     HelpParagraph kept;
     for (const auto& block : paragraph) {
       TextBlock line{block.bullet, {}};
       for (const auto& run : block.runs) {
-        const bool live = run.link && leadsSomewhere(read.links[*run.link].target);
+        const bool live = run.link && leadsSomewhere(read.links[*run.link]);
         if (live) {
           body.links.push_back(read.links[*run.link]);
           line.runs.push_back({run.text, static_cast<int>(body.links.size()) - 1});
@@ -45,7 +43,7 @@ HelpBody withoutDeadLinks(const HelpBody& read) {
 
 TextPage::TextPage(const HelpPageEntry& page, const ProgramFolder& folder) : heading_(page.heading()) {
   const auto lines = readTextFile(folder.resolve(page.bodyFile()));
-  if (lines) body_ = withoutDeadLinks(readHelpBody(*lines));
+  if (lines) body_ = withoutDeadLinks(readHelpBody(*lines), LinkBook(folder));
   if (body_.paragraphs.empty())
     body_.paragraphs = {{TextBlock{false, {{help_texts::missingPage(page.bodyFile()), std::nullopt}}}}};
 }

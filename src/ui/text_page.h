@@ -12,8 +12,9 @@ namespace ventelle {
 
 class TextPage {
  public:
-  // Reads the page's body. A missing or empty body file shows a notice in
-  // its place. A link to no known page is shown as plain text.
+  // Reads the page's body, and its web links' addresses from the links
+  // file. A missing or empty body file shows a notice in its place. A link
+  // to no known page or to an empty address is shown as plain text.
   TextPage(const HelpPageEntry& page, const ProgramFolder& folder);
 
   const std::string& heading() const { return heading_; }

@@ -20,7 +20,7 @@ set -uo pipefail
 readonly PAGES=(FrmVersion FrmPoints FrmEvaluation FrmBravo FrmGUtilisateur FrmJeu FrmDivers
                 FrmPointsdgac FrmTirage FrmImprimer FrmContinue FrmChapitre FrmPersonnaliser)
 # What an in-text link may open: any page of the help index, or an address
-# of the program's table of web addresses.
+# key of the links file Liens.dat.
 readonly LINK_TARGETS=(FrmVersion FrmPoints FrmEvaluation FrmBravo FrmGUtilisateur FrmJeu FrmDivers
                        FrmPointsdgac FrmLiens FrmLexique FrmTirage FrmImprimer FrmContinue FrmTip
                        FrmChapitre FrmPersonnaliser web:ffvl web:dgac)

@@ -27,6 +27,7 @@ class HelpWindowsTest : public ::testing::Test {
   HelpWindowsTest() {
     folder.write("aide/FrmContinue.txt", "Voir le bouton {FrmEvaluation|Evaluation}.\n\n- un point\n- un autre");
     folder.write("Lexique.dat", "Ascendance=Mouvement d'air vers le haut.\nFinesse=Distance parcourue.\n");
+    folder.write("Liens.dat", "airanx=https://airanx.example/\ncourriel=mailto:club@exemple.fr\n");
     desk.setDialogs(dialogs);  // no box may wait for a click here
   }
 
@@ -122,17 +123,21 @@ TEST_F(HelpWindowsTest, TheIndexEntriesAndLinksAnswerTheKeyboard) {
   send(link, QEvent::FocusOut);
   EXPECT_TRUE(link->styleSheet().contains(QStringLiteral("#008000")));
   QTest::keyClick(child<QLabel>(windows.page(), "WEB6"), Qt::Key_Enter);
-  EXPECT_EQ(dialogs.shown.size() + desktop.addresses.size(), 1u);
+  EXPECT_EQ(desktop.addresses.size(), 1u);
 }
 
-TEST_F(HelpWindowsTest, TheLinksPageColoursItsLabelsAndReportsAnAddressNotFilledIn) {
+// A link with an address is dark green and underlined; one without is plain
+// text that the keyboard passes by and a click leaves alone.
+TEST_F(HelpWindowsTest, TheLinksPageDrawsALinkWithoutAddressAsPlainText) {
   openFromMenu("mnuIndex");
   desk.indexEntryClick(9);
   windows.render();
   HelpFrame* page = windows.page();
   for (int i = 0; i < kSiteLinks; ++i) {
-    const QByteArray name = QStringLiteral("WEB%1").arg(i).toLatin1();
-    EXPECT_TRUE(child<QLabel>(page, name.constData())->styleSheet().contains(QStringLiteral("#008000"))) << i;
+    auto* label = child<QLabel>(page, QStringLiteral("WEB%1").arg(i).toLatin1().constData());
+    const bool live = i == 6 || i == 14;
+    EXPECT_EQ(label->styleSheet().contains(QStringLiteral("#008000")), live) << i;
+    EXPECT_EQ(label->focusPolicy() == Qt::StrongFocus, live) << i;
   }
   auto* last = child<QLabel>(page, "WEB14");
   EXPECT_EQ(last->text(), QStringLiteral("Ecole Airanx (Réunion)"));
@@ -141,9 +146,14 @@ TEST_F(HelpWindowsTest, TheLinksPageColoursItsLabelsAndReportsAnAddressNotFilled
   send(last, QEvent::Leave);
   EXPECT_TRUE(last->styleSheet().contains(QStringLiteral("#008000")));
 
+  auto* plain = child<QLabel>(page, "WEB0");
+  EXPECT_EQ(plain->text(), QStringLiteral("Para 2000 (Liens FFVL)"));
+  QTest::mouseClick(plain, Qt::LeftButton);
+  EXPECT_TRUE(dialogs.shown.empty());
+  EXPECT_TRUE(desktop.addresses.empty());
   QTest::mouseClick(child<QLabel>(page, "WEB6"), Qt::LeftButton);
-  EXPECT_EQ(dialogs.shown.size() + desktop.addresses.size(), 1u);
-  EXPECT_EQ(child<QLabel>(page, "WEB6")->text(), QStringLiteral("contactez moi !"));
+  EXPECT_EQ(desktop.addresses,
+            std::vector<std::string>{"mailto:club@exemple.fr?subject=demande%20de%20lien%20Ventelle"});
 }
 
 TEST_F(HelpWindowsTest, TheLexiconOpensOnItsWordAndShowsTheDefinitionClicked) {
@@ -183,11 +193,33 @@ TEST_F(HelpWindowsTest, TheAboutWindowIsModalAndShowsTheVersion) {
   EXPECT_EQ(about->windowModality(), Qt::ApplicationModal);
   EXPECT_EQ(child<QLabel>(about, "Titre")->text(), QStringLiteral("Ventelle"));
   EXPECT_EQ(child<QLabel>(about, "Version")->text(), QStringLiteral("V6.1"));
-  EXPECT_EQ(child<QLabel>(about, "LabelWeb")->text(), QStringLiteral("Ventelle sur le WEB :"));
   for (const char* icon : {"Icone1", "Icone2", "Icone3", "Icone4", "Icone5"})
     EXPECT_FALSE(child<QLabel>(about, icon)->pixmap().isNull()) << icon;
   click(about, "Commande1");
   EXPECT_EQ(windows.about(), nullptr);
+}
+
+// The program's page shows only when the links file gives it; Enter presses
+// OK, the focus being on it from the start.
+TEST_F(HelpWindowsTest, TheAboutWindowShowsThePageItHasAndEnterPressesOk) {
+  for (const bool withPage : {false, true}) {
+    SCOPED_TRACE(withPage);
+    if (withPage) folder.write("Liens.dat", "ventelle=https://ventelle.example/\n");
+    openFromMenu("mnuApropos");
+    HelpFrame* about = windows.about();
+    ASSERT_NE(about, nullptr);
+    about->show();
+    EXPECT_EQ(child<QLabel>(about, "LabelWeb")->isVisible(), withPage);
+    EXPECT_EQ(child<QLabel>(about, "WEB")->isVisible(), withPage);
+    if (withPage) {
+      EXPECT_EQ(child<QLabel>(about, "LabelWeb")->text(), QStringLiteral("Ventelle sur le WEB :"));
+      EXPECT_EQ(child<QLabel>(about, "WEB")->text(), QStringLiteral("https://ventelle.example/"));
+    }
+    EXPECT_EQ(about->focusWidget(), child<QPushButton>(about, "Commande1"));
+    QTest::keyClick(about->focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(windows.about(), nullptr);
+    EXPECT_TRUE(desktop.addresses.empty());
+  }
 }
 
 TEST_F(HelpWindowsTest, AnotherWindowOfTheProgramClosesThePageButNoWindowAtAllDoesNot) {

@@ -2,6 +2,10 @@
 // lexicon, the tips, the links and the about window.
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "core/record_reader.h"
+#include "ui/expected_menus.h"
 #include "fakes/planned_random.h"
 #include "fakes/recording_desktop.h"
 #include "fakes/recording_dialogs.h"
@@ -17,8 +21,6 @@ constexpr int kScreenWidth = 19200;  // 1280 by 1024 pixels
 constexpr int kScreenHeight = 15360;
 constexpr WindowPlace kCentre{(kScreenWidth - kHelpWindowWidth) / 2, (kScreenHeight - kHelpWindowHeight) / 2,
                               kHelpWindowWidth, kHelpWindowHeight};
-constexpr const char* kUnfilled =
-    "L'adresse de ce lien n'a pas encore été renseignée : il ne peut pas être ouvert pour le moment.";
 
 struct Desk {
   Desk() { desk.setScreenSize(kScreenWidth, kScreenHeight); }
@@ -155,6 +157,8 @@ TEST(HelpDeactivation, ClosesOnAnotherWindowOfTheProgramOnly) {
 
 TEST(HelpDeactivation, AMessageBoxOfThePageOwnEventClosesNothing) {
   Desk d;
+  d.folder.write("Liens.dat", "para2000=https://para2000.example/\n");
+  d.desktop.handlersStart = false;
   d.openEntry(9);
   // The message box takes the activation while the click is under way.
   struct ActivatingDialogs : RecordingDialogs {
@@ -238,27 +242,36 @@ TEST(HelpPages, InTextLinksOpenTheirPageInPlaceOfTheirOwn) {
   }
 }
 
-TEST(HelpPages, WebLinksOpenTheirAddressAndAnAddressNotFilledInGivesANotice) {
+TEST(HelpPages, WebLinksOpenTheAddressOfTheLinksFileReadWhenThePageOpens) {
   Desk d;
-  d.folder.write("aide/FrmVersion.txt", "Les questions de la {web:ffvl|FFVL} et de la {web:dgac|DGAC}.");
+  d.folder.write("aide/FrmVersion.txt", "La {web:ffvl|FFVL}, la {web:dgac|DGAC} et {web:inconnu|un club}.");
+  d.folder.write("Liens.dat", "; adresses\nffvl = https://federation.ffvl.fr/\ndgac=\n");
   d.openEntry(1);
+  const auto& page = d.content<TextPage>();
+  ASSERT_EQ(page.links().size(), 1u);  // an empty or absent address leaves plain text
+  EXPECT_EQ(page.paragraphs()[0][0].runs.back(), (TextRun{", la DGAC et un club.", std::nullopt}));
   d.desk.linkClick(HelpWindowId::Page, 0);
+  EXPECT_EQ(d.desktop.addresses, std::vector<std::string>{"https://federation.ffvl.fr/"});
+
+  // The file is read again at every opening.
+  d.folder.write("Liens.dat", "ffvl=https://ffvl.example/\ndgac=https://dgac.example/\n");
+  d.desk.indexButtonClick();
+  d.desk.indexEntryClick(1);
   d.desk.linkClick(HelpWindowId::Page, 1);
-  ASSERT_EQ(d.desktop.addresses.size(), 2u);
-  EXPECT_EQ(d.desktop.addresses[0], *webAddress("ffvl"));
-  EXPECT_EQ(d.desktop.addresses[1], *webAddress("dgac"));
-  EXPECT_TRUE(d.dialogs.shown.empty());
+  EXPECT_EQ(d.desktop.addresses.back(), "https://dgac.example/");
 
   d.desktop.handlersStart = false;
   d.desk.linkClick(HelpWindowId::Page, 0);
   ASSERT_EQ(d.dialogs.shown.size(), 1u);
   EXPECT_EQ(d.dialogs.shown[0].text,
-            "Aucun navigateur n'a pu être lancé pour ouvrir l'adresse " + *webAddress("ffvl") + ".");
+            "Aucun navigateur n'a pu être lancé pour ouvrir l'adresse https://ffvl.example/.");
   EXPECT_EQ(d.pageName(), "FrmVersion");  // a web link leaves its page open
 }
 
 TEST(HelpLinks, TheMouseTurnsALinkBlueAndTheOthersBackToDarkGreen) {
   Desk d;
+  d.folder.write("Liens.dat", "para2000=https://a.example/\nsourceforge=https://b.example/\nairanx=https://c.example/\n"
+                              "ffvl=https://d.example/\ndgac=https://e.example/\nventelle=https://f.example/\n");
   d.openEntry(9);
   const auto colours = [&] {
     std::vector<Colour> all;
@@ -273,6 +286,9 @@ TEST(HelpLinks, TheMouseTurnsALinkBlueAndTheOthersBackToDarkGreen) {
   std::vector<Colour> want(kSiteLinks, green);
   want[14] = blue;
   EXPECT_EQ(colours(), want);
+  d.desk.mouseOverLink(HelpWindowId::Page, 1);  // plain text: no link lights
+  EXPECT_EQ(colours(), std::vector<Colour>(kSiteLinks, green));
+  d.desk.mouseOverLink(HelpWindowId::Page, 0);
   d.desk.mouseOverBackground(HelpWindowId::Page);
   EXPECT_EQ(colours(), std::vector<Colour>(kSiteLinks, green));
 
@@ -291,8 +307,15 @@ TEST(HelpLinks, TheMouseTurnsALinkBlueAndTheOthersBackToDarkGreen) {
   EXPECT_EQ(d.desk.about()->content.web().colour, green);
 }
 
-TEST(HelpLinks, ShowsItsFifteenSitesAndOpensThoseWithAnAddress) {
+TEST(HelpLinks, ShowsItsFifteenSitesAndOpensOnlyWebAndMailAddresses) {
   Desk d;
+  d.folder.write("Liens.dat",
+                 "para2000=https://para2000.example/\n"
+                 "liguereunion=file:///etc/passwd\n"
+                 "parapangue=\n"
+                 "courriel=mailto:club@exemple.fr\n"
+                 "asvlr=/usr/bin/xterm\n"
+                 "airanx=HTTP://airanx.example/\n");
   d.openEntry(9);
   const auto& links = d.content<LinksPage>().links();
   ASSERT_EQ(links.size(), static_cast<std::size_t>(kSiteLinks));
@@ -307,53 +330,133 @@ TEST(HelpLinks, ShowsItsFifteenSitesAndOpensThoseWithAnAddress) {
   for (const auto& [i, caption] : fixed) EXPECT_EQ(links[i].caption, caption);
   EXPECT_TRUE(links[4].caption.ends_with(" : Météo Parapente (Réunion)"));
 
-  for (int i = 0; i < kSiteLinks; ++i) {
-    SCOPED_TRACE(links[i].caption);
+  const auto refused = [](const std::string& address) {
+    return "L'adresse " + address +
+           " du fichier Liens.dat n'est ni une page web (http, https) ni une adresse de messagerie :"
+           " Ventelle ne l'ouvre pas.";
+  };
+  const struct {
+    int link;
+    bool live;
+    const char* opened;   // what reaches the desktop, if anything
+    std::string message;  // what the user is told, if anything
+  } clicks[] = {
+      {0, true, "https://para2000.example/", ""},
+      {1, true, nullptr, refused("file:///etc/passwd")},
+      {2, false, nullptr, ""},  // empty: plain text, a click says nothing
+      {3, false, nullptr, ""},  // absent from the file
+      {6, true, "mailto:club@exemple.fr?subject=demande%20de%20lien%20Ventelle", ""},
+      {11, true, nullptr, refused("/usr/bin/xterm")},
+      {14, true, "HTTP://airanx.example/", ""},
+  };
+  for (const auto& click : clicks) {
+    SCOPED_TRACE(links[click.link].caption);
     d.desktop.addresses.clear();
     d.dialogs.shown.clear();
-    d.desk.linkClick(HelpWindowId::Page, i);
-    // Each link either opens its address or says it has none yet.
-    EXPECT_EQ(d.desktop.addresses.size() + d.dialogs.shown.size(), 1u);
-    if (!d.dialogs.shown.empty()) {
-      EXPECT_EQ(d.dialogs.shown[0].text, kUnfilled);
-    } else {
-      EXPECT_TRUE(d.desktop.addresses[0].starts_with("https://"));
+    EXPECT_EQ(links[click.link].live(), click.live);
+    d.desk.linkClick(HelpWindowId::Page, click.link);
+    EXPECT_EQ(d.desktop.addresses, click.opened ? std::vector<std::string>{click.opened} : std::vector<std::string>{});
+    ASSERT_EQ(d.dialogs.shown.size(), click.message.empty() ? 0u : 1u);
+    if (!click.message.empty()) {
+      EXPECT_EQ(d.dialogs.shown[0].title, "Attention !");
+      EXPECT_EQ(d.dialogs.shown[0].text, click.message);
     }
   }
-}
-
-TEST(HelpLinks, TheMailLinkAsksForALinkWithAnEncodedSubject) {
-  EXPECT_EQ(mailtoAddress("auteur@exemple.fr", "demande de lien Ventelle"),
-            "mailto:auteur@exemple.fr?subject=demande%20de%20lien%20Ventelle");
-  EXPECT_EQ(percentEncode("é&?=#+ a-b_c.d~"), "%C3%A9%26%3F%3D%23%2B%20a-b_c.d~");
-
-  Desk d;
-  d.openEntry(9);
+  d.desktop.handlersStart = false;
   d.desk.linkClick(HelpWindowId::Page, LinksPage::contactLink());
-  if (authorMail().empty()) {
-    ASSERT_EQ(d.dialogs.shown.size(), 1u);
-    EXPECT_EQ(d.dialogs.shown[0].text, kUnfilled);
-    EXPECT_TRUE(d.desktop.addresses.empty());
-  } else {
-    ASSERT_EQ(d.desktop.addresses.size(), 1u);
-    EXPECT_EQ(d.desktop.addresses[0], mailtoAddress(authorMail(), "demande de lien Ventelle"));
-  }
+  ASSERT_EQ(d.dialogs.shown.size(), 1u);
+  EXPECT_EQ(d.dialogs.shown[0].text,
+            "Aucune messagerie n'a pu être lancée pour écrire à l'adresse club@exemple.fr.");
 }
 
-TEST(HelpAbout, OpensCentredWithTheProgramPageAsItsLink) {
+TEST(HelpLinks, OnlyAWebPageOrAMailWithSomethingAfterItsSchemeAndNoBlankIsOpenable) {
+  const std::pair<const char*, bool> addresses[] = {
+      {"https://federation.ffvl.fr/", true},
+      {"http://exemple.fr", true},
+      {"HTTPS://EXEMPLE.FR/", true},
+      {"mailto:club@exemple.fr?subject=a%20b", true},
+      {"https://fr.wikipedia.org/wiki/Aérologie", true},
+      {"", false},
+      {"https://", false},
+      {"mailto:", false},
+      {"https:exemple.fr", false},
+      {"file:///etc/passwd", false},
+      {"/usr/bin/xterm", false},
+      {"xterm", false},
+      {"javascript:alert(1)", false},
+      {"ftp://exemple.fr/", false},
+      {"smb://serveur/partage", false},
+      {"-https://exemple.fr", false},
+      {"https://exemple.fr/a b", false},
+      {"https://exemple.fr/\tb", false},
+  };
+  for (const auto& [address, openable] : addresses) EXPECT_EQ(isOpenableAddress(address), openable) << address;
+}
+
+TEST(HelpLinks, TheContactLinkGivesAMailItsEncodedSubject) {
+  const std::string subject = "demande de lien Ventelle";
+  const std::pair<const char*, const char*> addresses[] = {
+      {"mailto:auteur@exemple.fr", "mailto:auteur@exemple.fr?subject=demande%20de%20lien%20Ventelle"},
+      {"MAILTO:auteur@exemple.fr?cc=b@exemple.fr",
+       "MAILTO:auteur@exemple.fr?cc=b@exemple.fr&subject=demande%20de%20lien%20Ventelle"},
+      {"https://club.example/contact", "https://club.example/contact"},
+      {"", ""},
+  };
+  for (const auto& [address, opened] : addresses) EXPECT_EQ(contactAddress(address, subject), opened) << address;
+  EXPECT_EQ(percentEncode("é&?=#+ a-b_c.d~"), "%C3%A9%26%3F%3D%23%2B%20a-b_c.d~");
+}
+
+TEST(HelpAbout, OpensCentredWithTheProgramPageAsItsLinkWhenItHasOne) {
   Desk d;
   EXPECT_TRUE(d.desk.menuCommand("mnuApropos"));
   ASSERT_TRUE(d.desk.about());
   EXPECT_EQ(d.desk.about()->place, (WindowPlace{(kScreenWidth - kAboutWidth) / 2, (kScreenHeight - kAboutHeight) / 2,
                                                  kAboutWidth, kAboutHeight}));
   EXPECT_FALSE(d.desk.index());
-  const std::string page = webAddress("ventelle").value_or("");
-  EXPECT_EQ(d.desk.about()->content.web().caption, page.empty() ? "(adresse à venir)" : page);
+  EXPECT_EQ(d.desk.about()->content.web().caption, "");  // no placeholder
+  EXPECT_FALSE(d.desk.about()->content.web().live());
   d.desk.linkClick(HelpWindowId::About, 0);
-  EXPECT_EQ(d.desktop.addresses.size() + d.dialogs.shown.size(), 1u);
+  EXPECT_TRUE(d.desktop.addresses.empty());
+  EXPECT_TRUE(d.dialogs.shown.empty());
   d.desk.quitClick(HelpWindowId::About);
   EXPECT_FALSE(d.desk.anyOpen());
+
+  d.folder.write("Liens.dat", "ventelle=https://ventelle.example/\n");
+  d.desk.menuCommand("mnuApropos");
+  EXPECT_EQ(d.desk.about()->content.web().caption, "https://ventelle.example/");
+  d.desk.linkClick(HelpWindowId::About, 0);
+  EXPECT_EQ(d.desktop.addresses, std::vector<std::string>{"https://ventelle.example/"});
 }
+
+// Every link the program shows has its line in the shipped links file, and
+// every line there is one the program uses, so that a misspelt key cannot
+// silently leave a link without its address.
+TEST(HelpLinks, TheShippedLinksFileHoldsEveryKeyTheProgramUsesAndOnlyWebPages) {
+  const ProgramFolder shipped(VENTELLE_DATA_DIR);
+  std::set<std::string> used(expectedLinkItems().begin(), expectedLinkItems().end());
+  for (const auto& link : LinksPage(shipped).links()) used.insert(link.target.key);
+  used.insert(AboutWindow(shipped).web().target.key);
+  for (const auto& page : helpPages()) {
+    if (page.kind != PageKind::Text) continue;
+    const auto lines = readTextFile(shipped.resolve(page.bodyFile()));
+    ASSERT_TRUE(lines) << page.name;
+    for (const auto& link : readHelpBody(*lines).links)
+      if (link.target.kind == LinkTarget::Kind::Web) used.insert(link.target.key);
+  }
+
+  const auto lines = readTextFile(shipped.resolve("Liens.dat"));
+  ASSERT_TRUE(lines);
+  std::set<std::string> listed;
+  RecordReader reader(*lines);
+  while (reader.nextLine()) {
+    const std::string key = reader.item();
+    const std::string address = reader.data();
+    EXPECT_TRUE(listed.insert(key).second) << key << " twice";
+    EXPECT_TRUE(address.empty() || address.starts_with("https://")) << key;
+  }
+  EXPECT_EQ(listed, used);
+}
+
 
 constexpr const char* kLexicon =
     "; Lexique\n"

@@ -54,6 +54,19 @@ TEST(MenuBar, EveryLinkItemOpensAWebAddressAndAFailedBrowserIsReported) {
                                          f.desktop.addresses.back() + ".");
 }
 
+// A school may edit the links file: an item it leaves empty opens nothing,
+// and one that names anything but a web page or a mail is refused.
+TEST(MenuBar, ALinkItemTakesItsAddressFromTheLinksFileAtEachClick) {
+  MenuFixture f;
+  f.model.start();
+  f.folder.write("Liens.dat", "mnuVAV=\nmnuAZ=file:///etc/passwd\nmnuRadio=https://club.example/radio\n");
+  for (const char* item : {"mnuVAV", "mnuAZ", "mnuRadio"}) EXPECT_TRUE(f.model.menuCommand(item));
+  EXPECT_EQ(f.desktop.addresses, std::vector<std::string>{"https://club.example/radio"});
+  ASSERT_EQ(f.dialogs.shown.size(), 1u);
+  EXPECT_EQ(f.dialogs.shown[0].text, "L'adresse file:///etc/passwd du fichier Liens.dat n'est ni une page web (http, "
+                                     "https) ni une adresse de messagerie : Ventelle ne l'ouvre pas.");
+}
+
 TEST(MenuBar, TextFilesOpenInTheEditorAndAMissingFileOrEditorIsReported) {
   MenuFixture f;
   f.model.start();
