@@ -121,7 +121,6 @@ void HelpDesk::linkClick(HelpWindowId window, int link) {
 
 // A web link opens the address its window read when it opened; one without
 // an address is plain text and does nothing.
-
 void HelpDesk::follow(const LinkTarget& target) {
   switch (target.kind) {
     case LinkTarget::Kind::Page:
