@@ -245,7 +245,8 @@ TEST(HelpPages, InTextLinksOpenTheirPageInPlaceOfTheirOwn) {
 TEST(HelpPages, WebLinksOpenTheAddressOfTheLinksFileReadWhenThePageOpens) {
   Desk d;
   d.folder.write("aide/FrmVersion.txt", "La {web:ffvl|FFVL}, la {web:dgac|DGAC} et {web:inconnu|un club}.");
-  d.folder.write("Liens.dat", "; adresses\nffvl = https://federation.ffvl.fr/\ndgac=\n");
+  // The first line of a key counts.
+  d.folder.write("Liens.dat", "; adresses\nffvl = https://federation.ffvl.fr/\ndgac=\nffvl=https://autre.example/\n");
   d.openEntry(1);
   const auto& page = d.content<TextPage>();
   ASSERT_EQ(page.links().size(), 1u);  // an empty or absent address leaves plain text
