@@ -35,6 +35,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(false);  // the shipped banks are whole: no profile may make them look damaged
   }
   const auto reread = ProfileStore(ProgramFolder(folder.path()), Durability::Derived).read("Jean");
-  FUZZ_CHECK(reread.has_value());
+  FUZZ_CHECK(reread.value.has_value());
   return 0;
 }

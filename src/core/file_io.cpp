@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 
 namespace ventelle {
 namespace {
@@ -36,13 +37,26 @@ void syncFolder(const std::filesystem::path& folder) {
   ::close(fd);
 }
 
+// Renames the file to a name that must not be taken; errno tells why not.
+bool renameToUntaken(const std::filesystem::path& from, const std::filesystem::path& to) {
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+  if (errno != EINVAL && errno != ENOSYS) return false;
+  // A file system that cannot rename so: a second link, which is never made
+  // over a name that is taken, then the first one removed.
+  if (::link(from.c_str(), to.c_str()) != 0) return false;
+  ::unlink(from.c_str());
+  return true;
+}
+
+constexpr int kMostNumberedNames = 999;
+
 }  // namespace
 
-std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
+FileRead readFile(const std::filesystem::path& path) {
   std::error_code error;
-  if (std::filesystem::is_directory(path, error)) return std::nullopt;
+  if (std::filesystem::is_directory(path, error)) return {};
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
+  if (fd < 0) return {std::nullopt, errno == ENOENT};
   std::string bytes;
   char buffer[1 << 16];
   while (true) {
@@ -50,10 +64,39 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
     if (got < 0 && errno == EINTR) continue;
     if (got <= 0) {
       ::close(fd);
-      return got == 0 ? std::optional<std::string>(std::move(bytes)) : std::nullopt;
+      if (got < 0) return {};
+      return {std::move(bytes)};
     }
     bytes.append(buffer, static_cast<std::size_t>(got));
   }
+}
+
+std::optional<std::string> readFileBytes(const std::filesystem::path& path) { return readFile(path).bytes; }
+
+std::optional<std::filesystem::path> moveToFreeName(const std::filesystem::path& file,
+                                                    const std::filesystem::path& base) {
+  for (int n = 1; n <= kMostNumberedNames; ++n) {
+    auto name = base;
+    if (n > 1) name += "-" + std::to_string(n);
+    if (renameToUntaken(file, name)) return name;
+    if (errno != EEXIST) return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+std::optional<std::filesystem::path> writeUnderFreeName(const std::filesystem::path& base, std::string_view bytes,
+                                                        Durability durability) {
+  auto temporary = base;
+  temporary += ".tmp";
+  std::error_code error;
+  std::optional<std::filesystem::path> name;
+  if (writeFile(temporary, bytes, durability)) name = moveToFreeName(temporary, base);
+  if (!name) {
+    std::filesystem::remove(temporary, error);
+    return std::nullopt;
+  }
+  if (durability == Durability::UserData) syncFolder(base.parent_path());
+  return name;
 }
 
 bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes, Durability durability) {

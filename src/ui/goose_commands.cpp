@@ -53,8 +53,7 @@ void askGameQuestion(WindowContext& ctx, int chapter) {
     ctx.game.questionUnavailable();
     return;
   }
-  loadProfile(ctx);
-  if (ctx.quiz.redrawRequested || ctx.controls.question.tag != tags::kEvaluation) ctx.game.questionUnavailable();
+  if (!loadProfile(ctx) || ctx.quiz.redrawRequested || ctx.controls.question.tag != tags::kEvaluation) ctx.game.questionUnavailable();
 }
 
 }  // namespace

@@ -36,8 +36,7 @@ void MainWindowModel::start(const std::optional<std::filesystem::path>& installe
 void MainWindowModel::loadUser(const std::string& userName) {
   // The user window may be open under a game: the game keeps its quiz.
   if (ctx_.gameOpen) return;
-  ctx_.activeUserName = userName;
-  loadProfile(ctx_);
+  loadProfileOf(ctx_, userName);
 }
 
 bool MainWindowModel::initialiseUser(const std::string& userName) { return ventelle::initialiseUser(ctx_, userName); }

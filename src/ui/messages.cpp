@@ -31,11 +31,19 @@ std::string unwritableChapters(const std::vector<std::string>& paths) {
                     "n'ont pas pu être écrits (dossier protégé ou disque plein) : ces chapitres ne pourront pas être interrogés.");
 }
 
-std::string damagedProfile(const std::string& file, const std::vector<std::string>& problems, bool copyKept) {
+std::string oldFormatProfile(const std::string& file, const std::optional<std::string>& copy) {
+  return "Le fichier utilisateur \"" + file + "\" va être supprimé. Vous devrez \n"
+         "éventuellement le recréer avec le menu \"Gestion des Utilisateur\"\n" +
+         (copy ? "Son contenu est gardé sous le nom \"" + *copy + "\"."
+               : std::string("Il n'a pas pu être mis de côté (dossier protégé en écriture) : il reste en place."));
+}
+
+std::string damagedProfile(const std::string& file, const std::vector<std::string>& problems,
+                           const std::optional<std::string>& copy) {
   std::string text = "Le fichier utilisateur \"" + file +
                      "\" est endommagé. Ce qui n'a pas pu être lu a pris sa valeur par défaut :\n";
   for (const auto& problem : problems) text += "- " + problem + "\n";
-  text += copyKept ? "Le fichier d'origine est gardé sous le nom \"" + file + ".bak\"."
+  text += copy ? "Le fichier d'origine est gardé sous le nom \"" + *copy + "\"."
                    : "Aucune copie du fichier d'origine n'a pu être gardée (dossier protégé en écriture ou disque "
                      "plein) : il sera remplacé au prochain enregistrement.";
   return text;

@@ -1,5 +1,6 @@
 #pragma once
 // The French texts of the main window's messages.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -60,16 +61,34 @@ inline std::string browserFailed(const std::string& address) {
 }
 
 inline const std::string kOldFormatTitle = "ATTENTION: Changement de format des fichiers \"Utilisateurs\"";
-inline std::string oldFormatProfile(const std::string& file) {
-  return "Le fichier utilisateur \"" + file + "\" va être supprimé. Vous devrez \n"
-         "éventuellement le recréer avec le menu \"Gestion des Utilisateur\"";
-}
+// Copy: the name the file was kept under, or nothing when it could not be moved.
+std::string oldFormatProfile(const std::string& file, const std::optional<std::string>& copy);
 inline const std::string kEvaluatedQuestionnaire = "Vous ne pouvez pas enregistrer un QCM évalué !";
 inline const std::string kDamagedProfileTitle = "Fichier utilisateur endommagé";
-// What could not be read, one item per line, and where the original is kept.
-std::string damagedProfile(const std::string& file, const std::vector<std::string>& problems, bool copyKept);
+// What could not be read, one item per line, and where the original is kept
+// (nothing when no copy could be made).
+std::string damagedProfile(const std::string& file, const std::vector<std::string>& problems,
+                           const std::optional<std::string>& copy);
 inline std::string missingProfile(const std::string& file) {
   return "Le fichier utilisateur \"" + file + "\" est introuvable : un profil neuf a été créé.";
+}
+// A profile that is there but cannot be read, left as it is: found at start-up, ...
+inline const std::string kReadFailedTitle = "Lecture impossible";
+inline std::string unreadableProfile(const std::string& file) {
+  return "Le fichier utilisateur \"" + file +
+         "\" ne peut pas être lu (lecture interdite, erreur de disque ou dossier à sa place) : il est laissé tel quel.";
+}
+// ... when its user is chosen: the active user stays (by the name shown) ...
+inline std::string unreadableProfileNotLoaded(const std::string& file, const std::string& activeUser) {
+  return unreadableProfile(file) + " L'utilisateur actif reste \"" + activeUser + "\".";
+}
+// ... at start-up, with no user before ...
+inline std::string unreadableProfileDefaults(const std::string& file) {
+  return unreadableProfile(file) + " Les réglages par défaut sont utilisés.";
+}
+// ... after a marking or at a re-ask.
+inline std::string unreadableProfileMistakes(const std::string& file) {
+  return unreadableProfile(file) + " Vos fautes n'y sont pas enregistrées tant qu'il ne peut pas être lu.";
 }
 inline std::string unwritableProfile(const std::string& file) {
   return "Le fichier utilisateur \"" + file +

@@ -32,6 +32,19 @@ void tellUnwritable(WindowContext& ctx, const std::string& user) {
 
 namespace {
 
+void tellUnreadable(WindowContext& ctx, const std::string& text) {
+  ctx.dialogs.message(MessageIcon::Exclamation, messages::kReadFailedTitle, text);
+}
+
+// After a read of the active user's profile by the marking or a re-ask: an
+// unreadable profile is told once, until a read succeeds again.
+void noteRead(WindowContext& ctx, ProfileFault fault) {
+  const bool unreadable = fault == ProfileFault::Unreadable;
+  if (unreadable && !ctx.profileReadFailing)
+    tellUnreadable(ctx, messages::unreadableProfileMistakes(fileNameOf(ctx, ctx.activeUserName)));
+  ctx.profileReadFailing = unreadable;
+}
+
 Settings currentSettings(const WindowContext& ctx) {
   const auto& menus = ctx.controls.menus;
   const auto& options = ctx.quiz.options;
@@ -55,25 +68,25 @@ Settings currentSettings(const WindowContext& ctx) {
   return s;
 }
 
-TextLines questionnaireLines(WindowContext& ctx) {
+QuestionnaireText questionnaireLines(WindowContext& ctx) {
   const auto& quiz = ctx.quiz;
   const int n = std::min<int>(leadingValue(ctx.controls.nombreQuestionsPosees),
                               static_cast<int>(quiz.askedQuestions.size()));
-  TextLines lines;
+  QuestionnaireText text;
   for (int i = 1; i <= n; ++i) {
     const AskedQuestion& asked = quiz.askedQuestions[i - 1];
     SavedQuestion saved{asked.chapter, asked.index, {}, {}, {}};
-    saved.name = questionLabel(ctx, asked.chapter, asked.index, "");
+    text.names.push_back(writeNameLine(questionLabel(ctx, asked.chapter, asked.index, "")));
     if (ctx.trainingMode()) {
-      lines.push_back(writeTrainingLine(saved));
+      text.lines.push_back(writeTrainingLine(saved));
       continue;
     }
     const QuestionRecord& record = quiz.questionRecords[i - 1];
     saved.ordre = record.ordre;
     saved.coche = record.coche;
-    lines.push_back(writeFullQuestionnaireLine(saved));
+    text.lines.push_back(writeFullQuestionnaireLine(saved));
   }
-  return lines;
+  return text;
 }
 
 // The stop entries are restored through their own commands: from the start
@@ -157,7 +170,21 @@ bool restoreRecord(WindowContext& ctx, const PreviousEdition& edition, int i, co
   return true;
 }
 
-void restoreFullQuestionnaire(WindowContext& ctx, const TextLines& lines, int n,
+// Line i of the questionnaire with the name the block gives it. A block that
+// does not match the lines one for one is not used: its names could be
+// another question's.
+std::optional<SavedQuestion> savedQuestion(const QuestionnaireText& text, int i,
+                                           std::optional<SavedQuestion> (*read)(std::string_view)) {
+  if (i > static_cast<int>(text.lines.size())) return std::nullopt;
+  auto saved = read(text.lines[i - 1]);
+  if (saved && text.names.size() == text.lines.size()) {
+    const std::string name = readNameLine(text.names[i - 1]);
+    if (!name.empty()) saved->name = name;
+  }
+  return saved;
+}
+
+void restoreFullQuestionnaire(WindowContext& ctx, const QuestionnaireText& text, int n,
                               std::vector<std::string>& problems) {
   auto& quiz = ctx.quiz;
   const int slots = static_cast<int>(ctx.controls.bouton.size());
@@ -167,7 +194,7 @@ void restoreFullQuestionnaire(WindowContext& ctx, const TextLines& lines, int n,
   for (auto& button : ctx.controls.bouton) button.back.reset();
   const PreviousEdition edition = readPreviousEdition(ctx.library.folder());
   for (int i = 1; i <= std::min(n, slots); ++i) {
-    const auto saved = i <= static_cast<int>(lines.size()) ? readFullQuestionnaireLine(lines[i - 1]) : std::nullopt;
+    const auto saved = savedQuestion(text, i, readFullQuestionnaireLine);
     if (saved && saved->chapter == 0) continue;
     if (!saved || !restoreRecord(ctx, edition, i, *saved)) {
       problems.push_back(lostQuestion(i));
@@ -180,13 +207,13 @@ void restoreFullQuestionnaire(WindowContext& ctx, const TextLines& lines, int n,
   if (slots > 0) boutonClick(ctx, 1);
 }
 
-void restoreTrainingQuestionnaire(WindowContext& ctx, const TextLines& lines, int n,
+void restoreTrainingQuestionnaire(WindowContext& ctx, const QuestionnaireText& text, int n,
                                   std::vector<std::string>& problems) {
   auto& quiz = ctx.quiz;
   quiz.askedQuestions.clear();
   const PreviousEdition edition = readPreviousEdition(ctx.library.folder());
-  for (int i = 1; i <= n && i <= static_cast<int>(lines.size()); ++i) {
-    const auto saved = readTrainingLine(lines[i - 1]);
+  for (int i = 1; i <= n && i <= static_cast<int>(text.lines.size()); ++i) {
+    const auto saved = savedQuestion(text, i, readTrainingLine);
     const auto place = saved ? placeToday(ctx, edition, *saved) : std::nullopt;
     if (!place) {
       problems.push_back(lostQuestion(i));
@@ -203,32 +230,36 @@ void restoreTrainingQuestionnaire(WindowContext& ctx, const TextLines& lines, in
   questionClick(ctx);
 }
 
-// The profile to load, made afresh when it has gone.
-std::optional<ProfileRead> readOrRemake(WindowContext& ctx) {
+// The user's profile to load, made afresh when it has gone (nothing when that
+// fails); one that is there but cannot be read is left as it is.
+FromProfile<ProfileRead> readOrRemake(WindowContext& ctx, const std::string& user) {
   const ProfileStore profiles = store(ctx);
-  if (auto read = profiles.read(ctx.activeUserName)) return read;
-  if (!profiles.initialise(ctx.activeUserName)) {
-    tellUnwritable(ctx, ctx.activeUserName);
-    return std::nullopt;
+  auto read = profiles.read(user);
+  if (read.fault != ProfileFault::Absent) return read;
+  if (!profiles.initialise(user)) {
+    tellUnwritable(ctx, user);
+    return {};
   }
   ctx.dialogs.message(MessageIcon::Information, messages::kWarningTitle,
-                      messages::missingProfile(fileNameOf(ctx, ctx.activeUserName)));
-  return profiles.read(ctx.activeUserName);
+                      messages::missingProfile(fileNameOf(ctx, user)));
+  return profiles.read(user);
 }
 
 void tellDamage(WindowContext& ctx, const std::vector<std::string>& problems) {
   if (problems.empty()) return;
-  const bool copyKept = store(ctx).keepCopy(ctx.activeUserName);
+  const auto copy = store(ctx).keepCopy(ctx.activeUserName);
   ctx.dialogs.message(MessageIcon::Exclamation, messages::kDamagedProfileTitle,
-                      messages::damagedProfile(fileNameOf(ctx, ctx.activeUserName), problems, copyKept));
+                      messages::damagedProfile(fileNameOf(ctx, ctx.activeUserName), problems, copy));
 }
 
 }  // namespace
 
 void purgeOtherFormats(WindowContext& ctx) {
-  store(ctx).purgeOtherFormats([&ctx](const std::string& file) {
-    ctx.dialogs.message(MessageIcon::Stop, messages::kOldFormatTitle, messages::oldFormatProfile(file));
-  });
+  store(ctx).purgeOtherFormats(
+      [&ctx](const std::string& file, const std::optional<std::string>& copy) {
+        ctx.dialogs.message(MessageIcon::Stop, messages::kOldFormatTitle, messages::oldFormatProfile(file, copy));
+      },
+      [&ctx](const std::string& file) { tellUnreadable(ctx, messages::unreadableProfile(file)); });
 }
 
 bool initialiseUser(WindowContext& ctx, const std::string& user) {
@@ -238,7 +269,10 @@ bool initialiseUser(WindowContext& ctx, const std::string& user) {
 }
 
 void writeMistakes(WindowContext& ctx) {
-  const bool written = store(ctx).rewriteErrors(ctx.activeUserName, ctx.errors);
+  const ProfileFault fault = store(ctx).rewriteErrors(ctx.activeUserName, ctx.errors);
+  noteRead(ctx, fault);
+  if (fault == ProfileFault::Unreadable) return;
+  const bool written = fault == ProfileFault::None;
   // Told once, not after every question, until a write succeeds again.
   if (!written && !ctx.profileWriteFailing) tellUnwritable(ctx, ctx.activeUserName);
   ctx.profileWriteFailing = !written;
@@ -246,6 +280,7 @@ void writeMistakes(WindowContext& ctx) {
 
 std::string reaskList(WindowContext& ctx, int chapter) {
   const auto list = store(ctx).errorList(ctx.activeUserName, ctx.examIndex, chapter);
+  noteRead(ctx, list.fault);
   return list ? *list : ctx.errors.list({ctx.examIndex, chapter});
 }
 
@@ -260,14 +295,27 @@ void saveProfile(WindowContext& ctx) {
     tellUnwritable(ctx, ctx.activeUserName);
 }
 
-void loadProfile(WindowContext& ctx) {
+bool loadProfile(WindowContext& ctx) { return loadProfileOf(ctx, ctx.activeUserName); }
+
+bool loadProfileOf(WindowContext& ctx, const std::string& user) {
+  const auto read = readOrRemake(ctx, user);
+  if (read.fault == ProfileFault::Unreadable) {
+    const std::string file = fileNameOf(ctx, user);
+    // At start-up the window holds no profile yet: it takes the built-in settings.
+    const bool windowHoldsAProfile = ctx.examIndex != 0;
+    tellUnreadable(ctx, windowHoldsAProfile
+                            ? messages::unreadableProfileNotLoaded(file, displayName(ctx.activeUserName))
+                            : messages::unreadableProfileDefaults(file));
+    if (windowHoldsAProfile) return false;
+  }
+  ctx.activeUserName = user;
+  ctx.profileReadFailing = read.fault == ProfileFault::Unreadable;
   auto& c = ctx.controls;
   c.erreursVisible = false;
   c.final.clear();
   c.labelQuestionVisible = true;
   c.question.visible = true;
   ctx.quiz.redrawRequested = true;
-  const auto read = readOrRemake(ctx);
   const ProfileRead profile = read ? *read : ProfileRead{};
   std::vector<std::string> problems = profile.problems;
   ctx.quiz.drawsDeferred = true;
@@ -283,6 +331,7 @@ void loadProfile(WindowContext& ctx) {
     restoreFullQuestionnaire(ctx, profile.questionnaire, n, problems);
   }
   tellDamage(ctx, problems);
+  return true;
 }
 
 }  // namespace ventelle

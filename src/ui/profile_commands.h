@@ -25,6 +25,12 @@ std::string reaskList(WindowContext& ctx, int chapter);
 void saveProfile(WindowContext& ctx);
 
 // "&Reprendre": the active user's profile onto the window.
-void loadProfile(WindowContext& ctx);
+bool loadProfile(WindowContext& ctx);
+
+// That user's profile onto the window, the user made active. A profile that
+// is there but cannot be read is left as it is and the user told; the window
+// and the active user stay as they were (false), unless the window holds no
+// profile yet, when it takes the built-in settings.
+bool loadProfileOf(WindowContext& ctx, const std::string& user);
 
 }  // namespace ventelle

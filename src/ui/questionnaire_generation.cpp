@@ -121,7 +121,8 @@ void leavePrintPreparation(WindowContext& ctx) {
   ctx.controls.historiqueToolTip.clear();
   enableComposedPrintItems(ctx, false);
   lockMenus(ctx, false);
-  loadProfile(ctx);
+  // A profile that cannot be read any more leaves a fresh questionnaire.
+  if (!loadProfile(ctx)) resetPoints(ctx);
 }
 
 bool inPrintPreparation(const WindowContext& ctx) {

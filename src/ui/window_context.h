@@ -42,6 +42,7 @@ struct WindowContext {
   std::string activeUserName = kDefaultUser;
   std::string skinName = "classique";
   bool profileWriteFailing = false;  // the last write of the profile failed; the user has been told
+  bool profileReadFailing = false;   // the last read of the profile failed; the user has been told
   bool gameOpen = false;  // a goose game is on the board
   GooseGame game;
   std::map<std::string, bool> enabledBeforeGame;  // the commands a game locks, as they were

@@ -4,11 +4,15 @@
 #include "core/record_reader.h"
 #include "core/windows1252.h"
 #include "users/profile_fields.h"
+#include "users/questionnaire_lines.h"
 
 namespace ventelle {
 namespace {
 
 const std::string kDefaultProfile = "parapente.ini";
+// Added to the file name of a copy: never ".ini", so a copy is never taken for a user.
+const std::string kDamagedCopySuffix = ".endommage";
+const std::string kOtherFormatSuffix = ".ancien-format";
 const std::string kDefaultSettingsLine =
     "V 6.1,Classique,7,1,1,1,1,1,1,1,1,0,#TRUE#,0,1,0,0,#TRUE#,#TRUE#,\"\",\"\",\"\",\"\",8";
 
@@ -36,27 +40,39 @@ Layout layoutOf(const TextLines& lines) {
   return {lines.size()};
 }
 
-// The questionnaire lines: after the header, up to the first empty line.
-TextLines questionnaireOf(const TextLines& lines, Layout layout) {
+// The lines from k up to the first empty one; k is left on that one.
+TextLines linesUpToAnEmptyOne(const TextLines& lines, std::size_t& k) {
   TextLines kept;
-  for (std::size_t k = layout.historyHeader + 1; k < lines.size() && !lines[k].empty(); ++k) kept.push_back(lines[k]);
+  for (; k < lines.size() && !lines[k].empty(); ++k) kept.push_back(lines[k]);
   return kept;
 }
 
-TextLines profileLines(const std::string& settingsLine, const ErrorLists& errors, const TextLines& questionnaire) {
+// The questionnaire lines: after the header, up to the first empty line; then
+// the block of their questions' names when it follows.
+QuestionnaireText questionnaireOf(const TextLines& lines, Layout layout) {
+  QuestionnaireText questionnaire;
+  std::size_t k = layout.historyHeader + 1;
+  questionnaire.lines = linesUpToAnEmptyOne(lines, k);
+  while (k < lines.size() && lines[k].empty()) ++k;
+  if (k < lines.size() && trimSpaces(lines[k]) == kQuestionNamesHeader) questionnaire.names = linesUpToAnEmptyOne(lines, ++k);
+  return questionnaire;
+}
+
+TextLines profileLines(const std::string& settingsLine, const ErrorLists& errors) {
   TextLines lines{settingsLine, ""};
   appendErrorSections(errors, lines);
-  lines.insert(lines.end(), questionnaire.begin(), questionnaire.end());
   return lines;
 }
 
 // The bytes of a whole profile, built in one buffer: a profile with long
 // error lists is rewritten after every marking.
-std::string profileBytes(const std::string& settingsLine, const ErrorLists& errors, const TextLines& questionnaire) {
+std::string profileBytes(const std::string& settingsLine, const ErrorLists& errors,
+                         const QuestionnaireText& questionnaire) {
   std::size_t size = settingsLine.size() + 64;
   for (const auto& section : errorSections())
     for (int k = 1; k <= section.chapters; ++k) size += errors.list({section.exam, k}).size() + 16;
-  for (const auto& line : questionnaire) size += line.size() + 2;
+  for (const auto& line : questionnaire.lines) size += line.size() + 2;
+  for (const auto& line : questionnaire.names) size += line.size() + 2;
   std::string text;
   text.reserve(size + 256);
   text += settingsLine;
@@ -75,9 +91,18 @@ std::string profileBytes(const std::string& settingsLine, const ErrorLists& erro
   }
   text += kHistoryHeader;
   text += "\r\n";
-  for (const auto& line : questionnaire) {
+  for (const auto& line : questionnaire.lines) {
     text += line;
     text += "\r\n";
+  }
+  if (!questionnaire.names.empty()) {
+    text += "\r\n";
+    text += kQuestionNamesHeader;
+    text += "\r\n";
+    for (const auto& line : questionnaire.names) {
+      text += line;
+      text += "\r\n";
+    }
   }
   return encodeWindows1252(text);
 }
@@ -85,7 +110,7 @@ std::string profileBytes(const std::string& settingsLine, const ErrorLists& erro
 }  // namespace
 
 const TextLines& defaultProfileLines() {
-  static const TextLines kLines = profileLines(kDefaultSettingsLine, ErrorLists{}, {});
+  static const TextLines kLines = profileLines(kDefaultSettingsLine, ErrorLists{});
   return kLines;
 }
 
@@ -111,32 +136,35 @@ bool ProfileStore::initialise(const std::string& user) const {
   return writeFileAtomically(pathOf(user), bytes, durability_);
 }
 
-std::optional<TextLines> ProfileStore::lines(const std::filesystem::path& path,
-                                             std::vector<std::string>* problems) const {
-  const auto bytes = readFileBytes(path);
-  if (!bytes) return std::nullopt;
-  if (problems && holdsForeignBytes(*bytes)) problems->push_back("le fichier contient des caractères illisibles");
-  return splitLines(decodeWindows1252(*bytes));
+FromProfile<TextLines> ProfileStore::lines(const std::filesystem::path& path,
+                                           std::vector<std::string>* problems) const {
+  const FileRead file = readFile(path);
+  if (!file.bytes) return {std::nullopt, file.absent ? ProfileFault::Absent : ProfileFault::Unreadable};
+  if (problems && holdsForeignBytes(*file.bytes)) problems->push_back("le fichier contient des caractères illisibles");
+  return {splitLines(decodeWindows1252(*file.bytes))};
 }
 
-bool ProfileStore::rewriteErrors(const std::string& user, const ErrorLists& errors) const {
+ProfileFault ProfileStore::rewriteErrors(const std::string& user, const ErrorLists& errors) const {
   const auto path = pathOf(user);
   const auto old = lines(path, nullptr);
+  if (old.fault == ProfileFault::Unreadable) return ProfileFault::Unreadable;
   const bool sound = old && !old->empty();
   const std::string settingsLine = sound ? old->front() : kDefaultSettingsLine;
-  const TextLines questionnaire = sound ? questionnaireOf(*old, layoutOf(*old)) : TextLines{};
-  return writeFileAtomically(path, profileBytes(settingsLine, errors, questionnaire), durability_);
+  const QuestionnaireText questionnaire = sound ? questionnaireOf(*old, layoutOf(*old)) : QuestionnaireText{};
+  return writeFileAtomically(path, profileBytes(settingsLine, errors, questionnaire), durability_)
+             ? ProfileFault::None
+             : ProfileFault::Unwritable;
 }
 
 bool ProfileStore::save(const std::string& user, const std::string& settingsLine, const ErrorLists& errors,
-                        const TextLines& questionnaire) const {
+                        const QuestionnaireText& questionnaire) const {
   return writeFileAtomically(pathOf(user), profileBytes(settingsLine, errors, questionnaire), durability_);
 }
 
-std::optional<ProfileRead> ProfileStore::read(const std::string& user) const {
+FromProfile<ProfileRead> ProfileStore::read(const std::string& user) const {
   ProfileRead read;
   const auto text = lines(pathOf(user), &read.problems);
-  if (!text) return std::nullopt;
+  if (!text) return {std::nullopt, text.fault};
   const std::string settingsLine = text->empty() ? std::string() : text->front();
   read.settings = readSettingsLine(settingsLine);
   read.sections = readErrorSections(*text);
@@ -149,22 +177,23 @@ std::optional<ProfileRead> ProfileStore::read(const std::string& user) const {
   }
   read.problems.insert(read.problems.end(), read.sections.problems.begin(), read.sections.problems.end());
   if (layout.historyHeader == text->size()) read.problems.push_back("la section [Historique] est absente");
-  return read;
+  return {std::move(read)};
 }
 
-std::optional<std::string> ProfileStore::errorList(const std::string& user, int exam, int chapter) const {
+FromProfile<std::string> ProfileStore::errorList(const std::string& user, int exam, int chapter) const {
   const auto text = lines(pathOf(user), nullptr);
-  if (!text) return std::nullopt;
-  return readErrorSections(*text).errors.list({exam, chapter});
+  if (!text) return {std::nullopt, text.fault};
+  return {readErrorSections(*text).errors.list({exam, chapter})};
 }
 
-bool ProfileStore::keepCopy(const std::string& user) const {
+std::optional<std::string> ProfileStore::keepCopy(const std::string& user) const {
   const auto path = pathOf(user);
   const auto bytes = readFileBytes(path);
-  if (!bytes) return false;
-  auto copy = path;
-  copy += ".bak";
-  return writeFileAtomically(copy, *bytes, durability_);
+  if (!bytes) return std::nullopt;
+  auto base = path;
+  base += kDamagedCopySuffix;
+  const auto copy = writeUnderFreeName(base, *bytes, durability_);
+  return copy ? std::optional<std::string>(copy->filename().string()) : std::nullopt;
 }
 
 bool ProfileStore::remove(const std::string& user) const {
@@ -173,34 +202,43 @@ bool ProfileStore::remove(const std::string& user) const {
   return !error;
 }
 
-void ProfileStore::purgeOtherFormats(const std::function<void(const std::string&)>& tell) const {
-  auto setAside = [](const std::filesystem::path& path) {
-    auto copy = path;
-    copy += ".bak";
-    std::error_code error;
-    std::filesystem::rename(path, copy, error);
-    if (error) std::filesystem::remove(path, error);
+void ProfileStore::purgeOtherFormats(
+    const std::function<void(const std::string&, const std::optional<std::string>&)>& setAside,
+    const std::function<void(const std::string&)>& unreadable) const {
+  auto moveAside = [](const std::filesystem::path& path) -> std::optional<std::string> {
+    auto base = path;
+    base += kOtherFormatSuffix;
+    const auto copy = moveToFreeName(path, base);
+    return copy ? std::optional<std::string>(copy->filename().string()) : std::nullopt;
   };
-  auto formatOf = [this](const std::filesystem::path& path) {
+  // The first field, or nothing when the file cannot be read.
+  auto formatOf = [this](const std::filesystem::path& path) -> std::optional<std::string> {
     const auto text = lines(path, nullptr);
+    if (text.fault == ProfileFault::Unreadable) return std::nullopt;
     return text && !text->empty() ? firstProfileField(text->front()) : std::string();
   };
   for (const auto& file : folder_.listFiles("", ".ini")) {
     const auto path = folder_.root() / file;
-    if (formatOf(path) == kProfileFormatTag) continue;
     const bool defaultUser = lowered(file) == kDefaultProfile;
-    if (!defaultUser) tell(file);
+    const auto format = formatOf(path);
+    if (!format) {
+      if (!defaultUser) unreadable(file);
+      continue;
+    }
+    if (*format == kProfileFormatTag) continue;
     if (defaultUser) {
+      // Made afresh at every start: nothing of it is kept.
       std::error_code error;
       std::filesystem::remove(path, error);
     } else {
-      setAside(path);
+      setAside(file, moveAside(path));
     }
   }
   const auto templatePath = folder_.resolve(kProfileTemplate);
   std::error_code error;
-  if (std::filesystem::exists(templatePath, error) && formatOf(templatePath) != kProfileFormatTag)
-    setAside(templatePath);
+  if (!std::filesystem::exists(templatePath, error)) return;
+  const auto format = formatOf(templatePath);
+  if (format && *format != kProfileFormatTag) moveAside(templatePath);
 }
 
 }  // namespace ventelle

@@ -26,12 +26,38 @@ const TextLines& defaultProfileLines();
 // Windows-1252 bytes of the lines, each ended by CR LF.
 std::string profileBytes(const TextLines& lines);
 
+// The questionnaire in progress as the profile keeps it: its lines after
+// "[Historique]", then, after the empty line that ends them, the names of
+// their questions in a block of their own, so that a question is found again
+// when its place in the bank has changed. A reader that stops at the empty
+// line sees the lines alone.
+struct QuestionnaireText {
+  TextLines lines;
+  TextLines names;  // the lines of the block, one per questionnaire line; none when there is no block
+  bool operator==(const QuestionnaireText&) const = default;
+};
+
 struct ProfileRead {
   SettingsRead settings;
   ErrorSectionsRead sections;
-  TextLines questionnaire;  // the lines after "[Historique]" up to the first empty one
+  QuestionnaireText questionnaire;
   // What could not be read, in French, one item per fault.
   std::vector<std::string> problems;
+};
+
+// Why an operation on a profile did not go through. A profile that is there
+// but cannot be read is never taken for an absent one: it is left as it is.
+enum class ProfileFault { None, Absent, Unreadable, Unwritable };
+
+// What was read from a profile, or why nothing was.
+template <typename T>
+struct FromProfile {
+  std::optional<T> value;
+  ProfileFault fault = ProfileFault::None;
+
+  explicit operator bool() const { return value.has_value(); }
+  const T& operator*() const { return *value; }
+  const T* operator->() const { return &*value; }
 };
 
 class ProfileStore {
@@ -44,37 +70,41 @@ class ProfileStore {
   bool initialise(const std::string& user) const;
 
   // enregistrefautes: rewrites the error sections, keeping the settings line
-  // and the questionnaire lines. A profile that has gone is made again from
-  // the built-in settings, so no mistake is lost.
-  bool rewriteErrors(const std::string& user, const ErrorLists& errors) const;
+  // and the questionnaire. A profile that has gone is made again from the
+  // built-in settings, so no mistake is lost; one that cannot be read is left
+  // as it is (Unreadable).
+  ProfileFault rewriteErrors(const std::string& user, const ErrorLists& errors) const;
 
   // Replaces the whole profile.
   bool save(const std::string& user, const std::string& settingsLine, const ErrorLists& errors,
-            const TextLines& questionnaire) const;
+            const QuestionnaireText& questionnaire) const;
 
-  // Nothing when the profile cannot be read at all.
-  std::optional<ProfileRead> read(const std::string& user) const;
+  FromProfile<ProfileRead> read(const std::string& user) const;
 
   // The error list of one exam and chapter as the file holds it (empty for
-  // a chapter the exam's section does not keep); nothing when the profile
-  // cannot be read.
-  std::optional<std::string> errorList(const std::string& user, int exam, int chapter) const;
+  // a chapter the exam's section does not keep).
+  FromProfile<std::string> errorList(const std::string& user, int exam, int chapter) const;
 
-  // Keeps a copy of the profile beside it, under a name that is not taken for
-  // a user's ("<user>.ini.bak"); false when no copy could be made.
-  bool keepCopy(const std::string& user) const;
+  // Keeps a copy of a damaged profile beside it, under a name of its own that
+  // is not taken for a user's ("<user>.ini.endommage", "-2" ... when taken);
+  // the copy's file name, or nothing when no copy could be made.
+  std::optional<std::string> keepCopy(const std::string& user) const;
 
   bool remove(const std::string& user) const;
 
   std::filesystem::path pathOf(const std::string& user) const;
 
   // Vire_Ex_ini: profiles whose first field is not the format tag are set
-  // aside (tell is called first for every one but the default user's), then a
-  // template of another format.
-  void purgeOtherFormats(const std::function<void(const std::string& fileName)>& tell) const;
+  // aside under a name of their own ("<user>.ini.ancien-format", "-2" ...
+  // when taken), then a template of another format. A profile that cannot be
+  // read is left as it is. For every profile but the default user's,
+  // setAside is told the file and its copy's name (nothing when it could not
+  // be moved), and unreadable the file that could not be read.
+  void purgeOtherFormats(const std::function<void(const std::string& file, const std::optional<std::string>& copy)>& setAside,
+                         const std::function<void(const std::string& file)>& unreadable) const;
 
  private:
-  std::optional<TextLines> lines(const std::filesystem::path& path, std::vector<std::string>* problems) const;
+  FromProfile<TextLines> lines(const std::filesystem::path& path, std::vector<std::string>* problems) const;
   const ProgramFolder& folder_;
   Durability durability_;
 };

@@ -29,34 +29,36 @@ std::optional<SavedQuestion> placeOf(const std::vector<int>& values) {
   return question;
 }
 
-std::string withName(std::string line, const std::string& name) {
-  return name.empty() ? line : line + ",\"" + name + "\"";
+// A quoted name runs to the last double quote, so that a name holding one
+// reads back as it was written.
+std::optional<std::string> quotedName(std::string_view text) {
+  const std::string name = trimSpaces(text);
+  if (name.size() >= 2 && name.front() == '"' && name.back() == '"') return name.substr(1, name.size() - 2);
+  return std::nullopt;
 }
 
-// The field after the numbers, when there is one. The name ends the line:
-// quoted, it runs to the line's last double quote, so that a name holding
-// one reads back as it was written.
+// The field after the numbers, when there is one, as lines were once written.
 std::string nameField(std::string_view line, const std::vector<std::string>& fields, std::size_t count) {
   if (fields.size() <= count) return {};
   // The numbers hold no comma: the name follows the count-th one.
   std::size_t at = 0;
   for (std::size_t k = 0; k < count; ++k) at = line.find(',', at) + 1;
-  const std::string rest = trimSpaces(line.substr(at));
-  if (rest.size() >= 2 && rest.front() == '"' && rest.back() == '"') return rest.substr(1, rest.size() - 2);
-  return fields[count];
+  return quotedName(line.substr(at)).value_or(fields[count]);
 }
 
 }  // namespace
 
-std::string writeTrainingLine(const SavedQuestion& q) {
-  return withName(std::to_string(q.chapter) + "," + std::to_string(q.index), q.name);
-}
+std::string writeTrainingLine(const SavedQuestion& q) { return std::to_string(q.chapter) + "," + std::to_string(q.index); }
 
 std::string writeFullQuestionnaireLine(const SavedQuestion& q) {
   std::string line = std::to_string(q.chapter) + "," + std::to_string(q.index);
   for (int k = 1; k <= kMaxAnswers; ++k) line += "," + std::to_string(q.ordre[k]) + "," + std::to_string(q.coche[k]);
-  return withName(line, q.name);
+  return line;
 }
+
+std::string writeNameLine(const std::string& name) { return "\"" + name + "\""; }
+
+std::string readNameLine(std::string_view line) { return quotedName(line).value_or(trimSpaces(line)); }
 
 std::optional<SavedQuestion> readTrainingLine(std::string_view line) {
   const auto fields = splitProfileFields(line);

@@ -103,11 +103,11 @@ TEST(ProfileWrites, ACopyOfADamagedProfileThatFindsNoRoomIsNotClaimed) {
   }
   ASSERT_EQ(f.dialogs.shown.size(), 1u);
   const std::string& told = f.dialogs.shown[0].text;
-  EXPECT_EQ(told.find(".bak"), std::string::npos) << told;
+  EXPECT_EQ(told.find(".endommage"), std::string::npos) << told;
   EXPECT_NE(told.find("Aucune copie du fichier d'origine n'a pu être gardée"), std::string::npos) << told;
   EXPECT_EQ(bytesOf(f.folder.path() / "Jean.ini"), damaged);
-  EXPECT_FALSE(fs::exists(f.folder.path() / "Jean.ini.bak"));
-  EXPECT_FALSE(fs::exists(f.folder.path() / "Jean.ini.bak.tmp"));
+  EXPECT_FALSE(fs::exists(f.folder.path() / "Jean.ini.endommage"));
+  EXPECT_FALSE(fs::exists(f.folder.path() / "Jean.ini.endommage.tmp"));
 }
 
 // The eight 2004 chapter files, as "2004\4Chapitre1.dat" and on disk.

@@ -20,6 +20,15 @@ Lines questionnaireLines(const ModelHarness& h) {
   return Lines(header + 1, lines.end());
 }
 
+// The bytes of the default user's profile after its "[Historique]" line.
+std::string bytesAfterHistory(const ModelHarness& h) {
+  const std::string bytes = readFileBytes(h.folder.path() / "parapente.ini").value_or("");
+  const std::string header = "[Historique]\r\n";
+  const auto at = bytes.find(header);
+  EXPECT_NE(at, std::string::npos);
+  return at == std::string::npos ? "" : bytes.substr(at + header.size());
+}
+
 std::string lineOf(const Lines& lines, const std::string& start) {
   for (const auto& line : lines)
     if (line.starts_with(start)) return line;
@@ -47,7 +56,8 @@ TEST(SavedQuestionnaire, TrainingModeSavesPairsAndResumesWithHistoryScoreAndANew
   h.mark({"Oui"});  // Y
   const WindowControls saved = h.controls();
   h.model.menuCommand("mnuEnregistrer");
-  EXPECT_EQ(questionnaireLines(h), (Lines{"1,1,\"A\"", "2,1,\"X\"", "2,2,\"Y\""}));
+  // Two fields a line, as the format has them; the names in a block of their own.
+  EXPECT_EQ(bytesAfterHistory(h), "1,1\r\n2,1\r\n2,2\r\n\r\n[Noms]\r\n\"A\"\r\n\"X\"\r\n\"Y\"\r\n");
   EXPECT_EQ(profileLines(h).front(), "\"V 6.1\",\"Classique\",7,1,1,1,1,1,1,1,1,0,#FALSE#,0,1,0,0,#TRUE#,#TRUE#,\"3\",\"" +
                                          saved.totalPoints + "\",\"18\",\"" + saved.moyenne + "\",0");
 
@@ -117,11 +127,25 @@ TEST_F(MovedQuestions, ALineSavedBeforeNamesIsFoundThroughThePreviousEditionAndA
   EXPECT_NE(h.dialogs.shown.back().text.find("la question n°3 "), std::string::npos) << h.dialogs.shown.back().text;
 }
 
-TEST_F(MovedQuestions, ALineWithItsNameFindsTheQuestionWhereverItStandsOrIsDropped) {
-  resumeWith({"1,1,\"C\"", "1,2,\"B\"", "1,3,\"Disparue\""});
-  EXPECT_EQ(h.controls().historique, (Lines{"1.C", "1.B"}));
-  EXPECT_EQ(h.model.quiz().askedQuestions[0].index, 3);
-  EXPECT_EQ(lostNotices(), 1);
+TEST_F(MovedQuestions, ANamedQuestionIsFoundWhereverItStandsOrIsDropped) {
+  const std::vector<std::pair<std::string, Lines>> forms = {
+      {"names in their block", {"1,1", "1,2", "1,3", "", "[Noms]", "\"C\"", "\"B\"", "\"Disparue\""}},
+      {"names as a last field", {"1,1,\"C\"", "1,2,\"B\"", "1,3,\"Disparue\""}},
+  };
+  for (const auto& [form, lines] : forms) {
+    SCOPED_TRACE(form);
+    h.dialogs.shown.clear();
+    resumeWith(lines);
+    EXPECT_EQ(h.controls().historique, (Lines{"1.C", "1.B"}));
+    EXPECT_EQ(h.model.quiz().askedQuestions[0].index, 3);
+    EXPECT_EQ(lostNotices(), 1);
+  }
+}
+
+TEST_F(MovedQuestions, ABlockOfNamesThatDoesNotMatchTheLinesIsNotUsed) {
+  resumeWith({"1,2", "1,3", "", "[Noms]", "\"C\""});
+  EXPECT_EQ(h.controls().historique, (Lines{"1.B", "1.C"}));
+  EXPECT_EQ(lostNotices(), 0);
 }
 
 TEST_F(MovedQuestions, WithTheLowerLevelsAnOldPlaceCountsThePreviousSizeOfEveryModuleOfTheChapter) {
@@ -162,7 +186,7 @@ TEST(SavedQuestionnaire, AMarkingRewritesOnlyTheChapterLines) {
       EXPECT_EQ(after[k], "Chapitre2=Y") << "line " << k + 1;
     }
   EXPECT_EQ(lineOf(after, "Chapitre2=Y"), "Chapitre2=Y");
-  EXPECT_EQ(questionnaireLines(h), Lines{"2,1,\"X\""});
+  EXPECT_EQ(questionnaireLines(h), (Lines{"2,1", "", "[Noms]", "\"X\""}));
 }
 
 TEST(SavedQuestionnaire, ScoreLabelsLeftEmptyRestoreNoQuestionnaire) {
@@ -202,12 +226,12 @@ class SavedFullQuestionnaire : public ::testing::Test {
 
 TEST_F(SavedFullQuestionnaire, SavesTwelveFieldLinesForEveryButton) {
   h.model.menuCommand("mnuEnregistrer");
-  const Lines lines = questionnaireLines(h);
-  ASSERT_EQ(lines.size(), 60u);
-  EXPECT_EQ(lines[0], "3,1,1,1,2,0,0,0,0,0,0,0,\"1\"");
-  EXPECT_EQ(lines[1], "3,2,1,0,2,0,0,0,0,0,0,0,\"2\"");
-  EXPECT_EQ(lines[2], "3,3,1,0,2,1,0,0,0,0,0,0,\"3\"");
-  EXPECT_EQ(lines[59], "0,0,0,0,0,0,0,0,0,0,0,0");
+  // Twelve fields a line, an empty slot included; the names in a block of their own.
+  std::string expected = "3,1,1,1,2,0,0,0,0,0,0,0\r\n3,2,1,0,2,0,0,0,0,0,0,0\r\n3,3,1,0,2,1,0,0,0,0,0,0\r\n";
+  for (int k = 4; k <= 60; ++k) expected += "0,0,0,0,0,0,0,0,0,0,0,0\r\n";
+  expected += "\r\n[Noms]\r\n\"1\"\r\n\"2\"\r\n\"3\"\r\n";
+  for (int k = 4; k <= 60; ++k) expected += "\"\"\r\n";
+  EXPECT_EQ(bytesAfterHistory(h), expected);
   EXPECT_TRUE(profileLines(h).front().find(",#FALSE#,\"60\",\"\",\"\",\"\",0") != std::string::npos);
 }
 
@@ -215,9 +239,9 @@ TEST_F(SavedFullQuestionnaire, ResumesInTheSavedAnswerOrderWithTicksAndGreenButt
   h.model.menuCommand("mnuEnregistrer");
   // Question 1 was shown "Zéro" first, with "Six" ticked.
   TextLines lines = profileLines(h);
-  const auto first = std::find(lines.begin(), lines.end(), "3,1,1,1,2,0,0,0,0,0,0,0,\"1\"");
+  const auto first = std::find(lines.begin(), lines.end(), "3,1,1,1,2,0,0,0,0,0,0,0");
   ASSERT_NE(first, lines.end());
-  *first = "3,1,2,0,1,1,0,0,0,0,0,0,\"1\"";
+  *first = "3,1,2,0,1,1,0,0,0,0,0,0";
   h.folder.writeBytes("parapente.ini", profileBytes(lines));
   h.model.menuCommand("mnuEvaluation");  // elsewhere meanwhile
   h.model.menuCommand("mnuReprendre");

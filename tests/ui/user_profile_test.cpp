@@ -4,6 +4,8 @@
 #include <set>
 
 #include "fakes/model_on_folder.h"
+#include "fakes/unreadable_file.h"
+#include "ui/messages.h"
 #include "ui/user_management.h"
 #include "users/profile_store.h"
 
@@ -94,8 +96,10 @@ TEST(StartUpProfile, AProfileOfAnOlderFormatIsPurgedAfterItsMessage) {
   EXPECT_EQ(f.dialogs.shown[0].title, "ATTENTION: Changement de format des fichiers \"Utilisateurs\"");
   EXPECT_EQ(f.dialogs.shown[0].text,
             "Le fichier utilisateur \"Ancien.ini\" va être supprimé. Vous devrez \n"
-            "éventuellement le recréer avec le menu \"Gestion des Utilisateur\"");
+            "éventuellement le recréer avec le menu \"Gestion des Utilisateur\"\n"
+            "Son contenu est gardé sous le nom \"Ancien.ini.ancien-format\".");
   EXPECT_FALSE(f.exists("Ancien.ini"));
+  EXPECT_EQ(f.bytesOf("Ancien.ini.ancien-format"), "\"V 5.0\",Classique,7\r\n");
   EXPECT_FALSE(f.model.controls().menus.contains("mnuUtilisateur1"));
   EXPECT_FALSE(f.exists("parapente.cfg"));
   EXPECT_EQ(f.bytesOf("parapente.ini"), builtInProfile());
@@ -165,8 +169,8 @@ TEST(DamagedProfile, LoadsWhatIsSoundAndKeepsTheOriginal) {
     const std::string& text = f.dialogs.shown[0].text;
     EXPECT_TRUE(text.starts_with("Le fichier utilisateur \"Jean.ini\" est endommagé.")) << text;
     EXPECT_NE(text.find("- " + damage.told + "\n"), std::string::npos) << text;
-    EXPECT_TRUE(text.ends_with("Le fichier d'origine est gardé sous le nom \"Jean.ini.bak\".")) << text;
-    EXPECT_EQ(f.bytesOf("Jean.ini.bak"), original);
+    EXPECT_TRUE(text.ends_with("Le fichier d'origine est gardé sous le nom \"Jean.ini.endommage\".")) << text;
+    EXPECT_EQ(f.bytesOf("Jean.ini.endommage"), original);
     EXPECT_EQ(f.bytesOf("Jean.ini"), original);  // loading writes nothing
     EXPECT_EQ(f.model.errorLists().list({1, 1}), "12,14");
   }
@@ -204,6 +208,101 @@ TEST(DamagedProfile, AProfileGoneSinceStartUpIsMadeAfresh) {
   EXPECT_EQ(f.bytesOf("Jean.ini"), builtInProfile());
   EXPECT_EQ(f.model.activeUserName(), "Jean");
   EXPECT_EQ(f.model.examIndex(), 7);
+}
+
+// A profile that is there but cannot be read is never taken for a missing
+// one: whatever reads it leaves it byte for byte, says so once, and the user
+// whose profile it is does not become active.
+TEST(UnreadableProfile, IsLeftByteForByteByEveryReaderAndToldOnce) {
+  struct Reader {
+    std::string what;
+    std::function<void(UserProfile&)> before;  // with the profile readable
+    std::function<void(UserProfile&)> act;     // once it cannot be read
+    std::string told;
+    std::string activeAfter;
+    bool windowAsBefore;  // title and exam
+  };
+  const auto markTwice = [](UserProfile& f) {
+    for (int k = 0; k < 2; ++k) {
+      f.model.questionClick();  // marks the question shown, no answer ticked
+      f.model.questionClick();  // the next one
+    }
+  };
+  const std::vector<Reader> readers = {
+      {"start-up purge", [](UserProfile&) {}, [](UserProfile& f) { f.model.start(); },
+       messages::unreadableProfile("Jean.ini"), "parapente", false},
+      {"choosing the user", [](UserProfile& f) { f.model.start(); },
+       [](UserProfile& f) { f.model.menuCommand("mnuUtilisateur1"); },
+       messages::unreadableProfileNotLoaded("Jean.ini", "Utilisateur par défaut"), "parapente", true},
+      {"taking the profile up again", [](UserProfile& f) { f.startAndChooseJean(); },
+       [](UserProfile& f) { f.model.menuCommand("mnuReprendre"); },
+       messages::unreadableProfileNotLoaded("Jean.ini", "Jean"), "Jean", true},
+      {"marking", [](UserProfile& f) { f.startAndChooseJean(); }, markTwice,
+       messages::unreadableProfileMistakes("Jean.ini"), "Jean", true},
+      {"re-ask",
+       [](UserProfile& f) {
+         f.startAndChooseJean();
+         f.model.menuCommand("mnurepose1");
+         f.model.questionClick();  // marked: the next draw is a re-ask
+       },
+       [](UserProfile& f) { f.model.questionClick(); },
+       messages::unreadableProfileMistakes("Jean.ini"), "Jean", true},
+  };
+  for (const auto& reader : readers) {
+    SCOPED_TRACE(reader.what);
+    UserProfile f;
+    f.writeJean("V 6.1,Classique,4,1,1,1,1,1,1,0,0,0,#FALSE#,0,1,0,0,#TRUE#,#TRUE#,\"1\",\"6\",\"6\",\"20\",8", {"2,3"});
+    reader.before(f);
+    const std::string original = f.bytesOf("Jean.ini");
+    const std::string title = f.model.controls().title;
+    const int exam = f.model.examIndex();
+    f.dialogs.shown.clear();
+    {
+      const UnreadableFile unreadable(f.folder.path() / "Jean.ini");
+      if (!unreadable.holds()) GTEST_SKIP() << "this process may read any file";
+      reader.act(f);
+    }
+    EXPECT_EQ(f.bytesOf("Jean.ini"), original);
+    EXPECT_EQ(f.model.controls().menus.at("mnuUtilisateur1").caption, "Jean");
+    const auto readFailures = std::count_if(f.dialogs.shown.begin(), f.dialogs.shown.end(),
+                                            [](const ShownMessage& m) { return m.title == "Lecture impossible"; });
+    EXPECT_EQ(readFailures, 1);
+    EXPECT_EQ(f.dialogs.count(reader.told), 1);
+    EXPECT_EQ(f.model.activeUserName(), reader.activeAfter);
+    if (reader.windowAsBefore) {
+      EXPECT_EQ(f.model.controls().title, title);
+      EXPECT_EQ(f.model.examIndex(), exam);
+    }
+  }
+}
+
+TEST(UnreadableProfile, ChoosingItsUserKeepsThePreviousOneWhoseWorkIsSavedInTheirOwnFile) {
+  UserProfile f;
+  f.writeJean("V 6.1,Classique,4,1,1,1,1,1,1,0,0,0,#FALSE#,0,1,0,0,#TRUE#,#TRUE#,,,,,8");
+  f.folder.writeBytes("Lucie.ini", builtInProfile());
+  f.model.start();
+  f.model.menuCommand("mnuUtilisateur2");
+  ASSERT_EQ(f.model.activeUserName(), "Lucie");
+  // A folder has taken the place of Jean's profile since start-up.
+  std::filesystem::remove(f.folder.path() / "Jean.ini");
+  std::filesystem::create_directories(f.folder.path() / "Jean.ini" / "dedans");
+  f.dialogs.shown.clear();
+  f.model.menuCommand("mnuUtilisateur1");
+  EXPECT_EQ(f.dialogs.count(messages::unreadableProfileNotLoaded("Jean.ini", "Lucie")), 1);
+  EXPECT_EQ(f.model.activeUserName(), "Lucie");
+  EXPECT_NE(f.model.controls().title.find("-Lucie-"), std::string::npos);
+  f.model.menuCommand("mnuEnregistrer");
+  EXPECT_TRUE(f.bytesOf("Lucie.ini").starts_with("\"V 6.1\",\"Classique\",7,"));
+  EXPECT_TRUE(std::filesystem::exists(f.folder.path() / "Jean.ini" / "dedans"));
+}
+
+TEST(UnreadableProfile, AtStartUpTheWindowTakesTheBuiltInSettings) {
+  UserProfile f;
+  std::filesystem::create_directories(f.folder.path() / "parapente.ini" / "dedans");
+  f.model.start();
+  EXPECT_EQ(f.dialogs.count(messages::unreadableProfileDefaults("parapente.ini")), 1);
+  EXPECT_EQ(f.model.examIndex(), 7);
+  EXPECT_NE(f.model.controls().title.find("-Utilisateur par défaut-"), std::string::npos);
 }
 
 TEST(FailedWrite, IsToldOnceAndLeavesTheProfileWhole) {

@@ -49,14 +49,15 @@ TEST_F(ProfileStoreTest, NewProfileCopiesTheTemplateByteForByte) {
 TEST_F(ProfileStoreTest, RewritingErrorsChangesOnlyTheChapterLines) {
   folder.write("Jean.ini",
                "\"V 6.1\",\"Bleu\",4,1,1,1,1,1,1,0,0,0,#FALSE#,1,1,0,0,#TRUE#,#FALSE#,\"2\",\"6\",\"12\",\"10\",4\n\n"
-               "[Manuel]\nChapitre1=\n\n[Historique]\n3,14,2,0,1,1,3,0,0,0,0,0\n4,2,1,0,2,0,0,0,0,0,0,0\n\nreste\n");
+               "[Manuel]\nChapitre1=\n\n[Historique]\n3,14,2,0,1,1,3,0,0,0,0,0\n4,2,1,0,2,0,0,0,0,0,0,0\n\n"
+               "[Noms]\n\"3.14\"\n\"B,2\"\n\nreste\n");
   const auto before = store.read("Jean");
   ASSERT_TRUE(before);
   ErrorLists errors;
   errors.add({4, 2}, "3");
   errors.add({4, 2}, "12");
   errors.add({11, 6}, "580");
-  ASSERT_TRUE(store.rewriteErrors("Jean", errors));
+  ASSERT_EQ(store.rewriteErrors("Jean", errors), ProfileFault::None);
   const auto after = store.read("Jean");
   ASSERT_TRUE(after);
   EXPECT_TRUE(after->problems.empty());
@@ -66,13 +67,14 @@ TEST_F(ProfileStoreTest, RewritingErrorsChangesOnlyTheChapterLines) {
   EXPECT_EQ(after->sections.errors.list({11, 6}), "580");
   const std::string bytes = bytesOf("Jean.ini");
   EXPECT_NE(bytes.find("[ULM]\r\nChapitre1=\r\nChapitre2=3,12\r\nChapitre3=\r\n"), std::string::npos);
-  EXPECT_TRUE(bytes.ends_with("[Historique]\r\n3,14,2,0,1,1,3,0,0,0,0,0\r\n4,2,1,0,2,0,0,0,0,0,0,0\r\n"));
+  EXPECT_TRUE(bytes.ends_with("[Historique]\r\n3,14,2,0,1,1,3,0,0,0,0,0\r\n4,2,1,0,2,0,0,0,0,0,0,0\r\n\r\n"
+                              "[Noms]\r\n\"3.14\"\r\n\"B,2\"\r\n"));
 }
 
 TEST_F(ProfileStoreTest, ErrorsOfAVanishedProfileAreWrittenToAFreshOne) {
   ErrorLists errors;
   errors.add({7, 3}, "75");
-  ASSERT_TRUE(store.rewriteErrors("Parti", errors));
+  ASSERT_EQ(store.rewriteErrors("Parti", errors), ProfileFault::None);
   const auto read = store.read("Parti");
   ASSERT_TRUE(read);
   EXPECT_TRUE(read->problems.empty());
@@ -132,11 +134,11 @@ TEST_F(ProfileStoreTest, ErrorListOfOneChapterComesFromTheFile) {
   ErrorLists errors;
   errors.add({11, 6}, "44");
   errors.add({5, 1}, "12");
-  ASSERT_TRUE(store.rewriteErrors("Jean", errors));
-  EXPECT_EQ(store.errorList("Jean", 11, 6), "44");
-  EXPECT_EQ(store.errorList("Jean", 11, 7), "");  // never kept: not the [Planeur] line that follows
-  EXPECT_EQ(store.errorList("Jean", 5, 1), "12");
-  EXPECT_FALSE(store.errorList("Personne", 5, 1));
+  ASSERT_EQ(store.rewriteErrors("Jean", errors), ProfileFault::None);
+  EXPECT_EQ(store.errorList("Jean", 11, 6).value, "44");
+  EXPECT_EQ(store.errorList("Jean", 11, 7).value, "");  // never kept: not the [Planeur] line that follows
+  EXPECT_EQ(store.errorList("Jean", 5, 1).value, "12");
+  EXPECT_EQ(store.errorList("Personne", 5, 1).fault, ProfileFault::Absent);
 }
 
 TEST_F(ProfileStoreTest, AFailedWriteLeavesTheOldProfileWhole) {
@@ -145,7 +147,7 @@ TEST_F(ProfileStoreTest, AFailedWriteLeavesTheOldProfileWhole) {
   std::filesystem::create_symlink("/dev/full", folder.path() / "Jean.ini.tmp");
   ErrorLists errors;
   errors.add({1, 1}, "5");
-  EXPECT_FALSE(store.rewriteErrors("Jean", errors));
+  EXPECT_EQ(store.rewriteErrors("Jean", errors), ProfileFault::Unwritable);
   EXPECT_EQ(bytesOf("Jean.ini"), builtInProfileBytes());
   EXPECT_FALSE(std::filesystem::exists(folder.path() / "Jean.ini.tmp"));
   // A folder that cannot take a new file.
@@ -155,11 +157,31 @@ TEST_F(ProfileStoreTest, AFailedWriteLeavesTheOldProfileWhole) {
   EXPECT_EQ(bytesOf("Jean.ini"), builtInProfileBytes());
 }
 
-TEST_F(ProfileStoreTest, KeptCopyIsNotTakenForAUser) {
-  folder.write("Jean.ini", "abîmé\n");
-  ASSERT_TRUE(store.keepCopy("Jean"));
-  EXPECT_EQ(bytesOf("Jean.ini.bak"), bytesOf("Jean.ini"));
-  EXPECT_EQ(programFolder.listFiles("", ".ini"), std::vector<std::string>{"Jean.ini"});
+// A copy never replaces an earlier one and is never taken for a user; the
+// copies of damaged profiles and of profiles of another format are told apart.
+TEST_F(ProfileStoreTest, CopiesTakeTheirOwnNamesAndNeverReplaceAnEarlierOne) {
+  folder.write("Jean.ini", "abime\n");
+  EXPECT_EQ(store.keepCopy("Jean"), "Jean.ini.endommage");
+  folder.write("Jean.ini", "abime encore\n");
+  EXPECT_EQ(store.keepCopy("Jean"), "Jean.ini.endommage-2");
+  EXPECT_EQ(bytesOf("Jean.ini.endommage"), "abime\r\n");
+  EXPECT_EQ(bytesOf("Jean.ini.endommage-2"), "abime encore\r\n");
+
+  std::vector<std::pair<std::string, std::optional<std::string>>> told;
+  const auto tell = [&told](const std::string& file, const std::optional<std::string>& copy) {
+    told.emplace_back(file, copy);
+  };
+  const auto unreadable = [](const std::string& file) { ADD_FAILURE() << file; };
+  folder.write("Jean.ini", "V 5.2\n");
+  store.purgeOtherFormats(tell, unreadable);
+  folder.write("Jean.ini", "V 5.3\n");
+  store.purgeOtherFormats(tell, unreadable);
+  using Told = std::pair<std::string, std::optional<std::string>>;
+  EXPECT_EQ(told, (std::vector<Told>{{"Jean.ini", "Jean.ini.ancien-format"}, {"Jean.ini", "Jean.ini.ancien-format-2"}}));
+  EXPECT_EQ(bytesOf("Jean.ini.ancien-format"), "V 5.2\r\n");
+  EXPECT_EQ(bytesOf("Jean.ini.ancien-format-2"), "V 5.3\r\n");
+  EXPECT_EQ(bytesOf("Jean.ini.endommage"), "abime\r\n");
+  EXPECT_TRUE(programFolder.listFiles("", ".ini").empty());
 }
 
 TEST_F(ProfileStoreTest, ProfilesOfAnotherFormatAreSetAsideAtStartUp) {
@@ -169,11 +191,13 @@ TEST_F(ProfileStoreTest, ProfilesOfAnotherFormatAreSetAsideAtStartUp) {
   folder.write("Bon.ini", "\"V 6.1\",Bleu\n");
   folder.write("parapente.cfg", "V 6\n");
   std::vector<std::string> told;
-  store.purgeOtherFormats([&told](const std::string& file) { told.push_back(file); });
+  store.purgeOtherFormats([&told](const std::string& file, const std::optional<std::string>&) { told.push_back(file); },
+                          [](const std::string& file) { ADD_FAILURE() << file; });
   EXPECT_EQ(told, (std::vector<std::string>{"Ancien.ini", "Vide.ini"}));
   EXPECT_EQ(programFolder.listFiles("", ".ini"), std::vector<std::string>{"Bon.ini"});
   EXPECT_FALSE(std::filesystem::exists(folder.path() / "parapente.cfg"));
-  EXPECT_EQ(bytesOf("Ancien.ini.bak"), "V 5.2,Classique,7\r\n");
+  EXPECT_EQ(bytesOf("Ancien.ini.ancien-format"), "V 5.2,Classique,7\r\n");
+  EXPECT_EQ(bytesOf("parapente.cfg.ancien-format"), "V 6\r\n");
 }
 
 }  // namespace

@@ -105,25 +105,24 @@ TEST(QuestionnaireLines, BothFormsRoundTrip) {
   EXPECT_EQ(training->index, 14);
   EXPECT_EQ(training->name, "");  // a line saved before names were kept
 
+  // The name goes to the block of names, never into the line.
   q.name = "314i";
-  EXPECT_EQ(writeTrainingLine(q), "3,14,\"314i\"");
-  EXPECT_EQ(writeFullQuestionnaireLine(q), "3,14,2,0,1,1,3,0,0,0,0,0,\"314i\"");
-  EXPECT_EQ(readTrainingLine(writeTrainingLine(q))->name, "314i");
-  EXPECT_EQ(readFullQuestionnaireLine(writeFullQuestionnaireLine(q))->name, "314i");
+  EXPECT_EQ(writeTrainingLine(q), "3,14");
+  EXPECT_EQ(writeFullQuestionnaireLine(q), "3,14,2,0,1,1,3,0,0,0,0,0");
 }
 
-// A question's name is written between double quotes at the end of its
-// line; one holding a quote or a comma must still be found again.
+// A name is written between double quotes, in the block of names or, as
+// lines were once written, at the end of its line; one holding a quote or a
+// comma must still be found again.
 TEST(QuestionnaireLines, NameHoldingQuotesAndCommasReadsBackAsWritten) {
-  SavedQuestion q{3, 5, {0, 2, 1, 0, 0, 0}, {0, 1, 0, 0, 0, 0}, "D3'\""};
-  EXPECT_EQ(writeFullQuestionnaireLine(q), "3,5,2,1,1,0,0,0,0,0,0,0,\"D3'\"\"");
-  EXPECT_EQ(readFullQuestionnaireLine(writeFullQuestionnaireLine(q))->name, "D3'\"");
-  for (const std::string name : {"a\"b", "\"x\"", "a, \"b\", c", " 12 "}) {
-    q.name = name;
-    EXPECT_EQ(readTrainingLine(writeTrainingLine(q))->name, name);
-    EXPECT_EQ(readFullQuestionnaireLine(writeFullQuestionnaireLine(q))->name, name);
+  for (const std::string name : {"314i", "D3'\"", "a\"b", "\"x\"", "a, \"b\", c", " 12 "}) {
+    EXPECT_EQ(readNameLine(writeNameLine(name)), name);
+    EXPECT_EQ(readTrainingLine("3,5,\"" + name + "\"")->name, name);
+    EXPECT_EQ(readFullQuestionnaireLine("3,5,2,1,1,0,0,0,0,0,0,0,\"" + name + "\"")->name, name);
   }
+  EXPECT_EQ(writeNameLine("D3'\""), "\"D3'\"\"");
   // Written by hand: a bare name, and a quoted one followed by other text.
+  EXPECT_EQ(readNameLine(" 314i "), "314i");
   EXPECT_EQ(readTrainingLine("3,5, 314i ")->name, "314i");
   EXPECT_EQ(readTrainingLine("3,5,\"314i\" suite")->name, "314i");
 }
