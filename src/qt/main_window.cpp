@@ -122,7 +122,12 @@ void MainWindow::buildKeys() {
     auto* shortcut = new QShortcut(QKeySequence::fromString(text, QKeySequence::PortableText), this);
     shortcut->setContext(Qt::WindowShortcut);
     shortcut->setAutoRepeat(false);
-    connect(shortcut, &QShortcut::activated, this, [this, key] { act([this, key] { model_.quizKey(key); }); });
+    connect(shortcut, &QShortcut::activated, this, [this, key] {
+      act([this, key] { model_.quizKey(key); });
+      // The answer ticked comes into view in a frame that scrolls.
+      if (const QuizKeyCommand command = quizKeyCommand(key); command.action == QuizKeyAction::TickAnswer)
+        questionArea_->showAnswer(command.answer);
+    });
     quizShortcuts_.push_back(shortcut);
   }
   focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {

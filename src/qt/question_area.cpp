@@ -78,7 +78,7 @@ QuestionArea::QuestionArea(QWidget* parent, int left, int top, int bottom, int a
   // A box reached by the tab key or by a click comes into view.
   for (int i = 1; i <= kMaxAnswers; ++i) {
     QObject::connect(qApp, &QApplication::focusChanged, rows_[i], [this, i](QWidget*, QWidget* now) {
-      if (now == rows_[i]->box()) answersScroll_->ensureWidgetVisible(rows_[i], 0, 0);
+      if (now == rows_[i]->box()) showAnswer(i);
     });
   }
 }
@@ -114,17 +114,24 @@ void QuestionArea::render(const WindowControls& c) {
   layOut(picture.isEmpty() || !c.labelQuestionVisible ? 0 : picture_->height());
 }
 
+void QuestionArea::showAnswer(int i) { answersScroll_->ensureWidgetVisible(rows_[i], 0, 0); }
+
 void QuestionArea::layOut(int pictureHeight) {
   // The question: as high as its text, or its own scroll when that would
   // leave the answers too little room.
   const int room = bottom_ - top_ - kLeastAnswersFrame;
-  int width = label_->width();
+  const int width = label_->width();
   int textHeight = label_->heightForWidth(width);
-  const bool questionScrolls = questionScroll_->isVisibleTo(questionScroll_->parentWidget()) && textHeight > room;
-  if (questionScrolls) textHeight = label_->heightForWidth(width - scrollBarWidth(*questionScroll_));
-  label_->setFixedSize(questionScrolls ? width - scrollBarWidth(*questionScroll_) : width, textHeight);
+  const bool questionShown = questionScroll_->isVisibleTo(questionScroll_->parentWidget());
+  const bool questionScrolls = questionShown && textHeight > room;
+  if (questionScrolls) {
+    // Measured at the width it keeps beside the scroll bar.
+    label_->setFixedWidth(width - scrollBarWidth(*questionScroll_));
+    textHeight = label_->heightForWidth(label_->width());
+  }
+  label_->setFixedHeight(textHeight);
   questionScroll_->setVerticalScrollBarPolicy(questionScrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-  const int questionHeight = questionScroll_->isVisibleTo(questionScroll_->parentWidget()) ? std::min(textHeight, room) : 0;
+  const int questionHeight = questionShown ? std::min(textHeight, room) : 0;
   questionScroll_->setGeometry(left_, top_, width, questionHeight);
 
   // The answers frame: below the question and its picture, down to the band's end.

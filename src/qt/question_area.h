@@ -25,6 +25,8 @@ class QuestionArea {
 
   // Shows the question, its picture and its answers, and lays them out.
   void render(const WindowControls& c);
+  // Scrolls the answers frame, if need be, to show answer i (1..5).
+  void showAnswer(int i);
 
   QLabel* label() const { return label_; }
   QScrollArea* questionScroll() const { return questionScroll_; }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QPushButton>
 #include <QFontMetrics>
 #include <QScrollBar>
 #include <QTest>
@@ -121,6 +123,52 @@ TEST(ShippedQuestions, EveryQuestionAndAnswerShowsWholeInsideTheAnswersFrameOrIt
     }
   }
   EXPECT_GE(questions, 1000);
+}
+
+// A hand-written bank may hold far longer texts than the shipped ones: the
+// question keeps the answers a few lines and scrolls, the answers frame
+// scrolls, and an answer reached by the tab key or ticked by its key comes
+// into view.
+TEST(LongerTexts, TheQuestionAndTheAnswersScrollAndTheAnswerInUseComesIntoView) {
+  ModelOnFolder shipped;
+  shipped.model.start();
+  MainWindow window{shipped.model};
+  window.render();
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  QuestionArea& area = window.questionArea();
+  WindowControls c = shipped.model.controls();
+  c.picturePath.clear();
+  c.labelQuestionWidth = kQuestionAreaWidth;
+  const QString sentence = QStringLiteral("Une phrase de plusieurs mots qui revient encore. ");
+  c.labelQuestion = sentence.repeated(30).toStdString();
+  for (int i = 1; i <= kMaxAnswers; ++i) {
+    c.check[i].visible = true;
+    c.check[i].caption = sentence.repeated(3).toStdString();
+  }
+  area.render(c);
+
+  EXPECT_TRUE(area.questionScroll()->verticalScrollBar()->isVisible());
+  EXPECT_GE(area.label()->height(), neededHeight(*area.label()));
+  EXPECT_GE(area.answers()->height(), 100);  // room for a few lines of answers
+  QScrollArea& answers = *area.answersScroll();
+  EXPECT_TRUE(answers.verticalScrollBar()->isVisible());
+  const auto inView = [&answers](int i) {
+    QWidget* row = answers.widget()->findChild<QWidget*>(QStringLiteral("Check%1").arg(i))->parentWidget();
+    const QRect shown(row->mapTo(answers.viewport(), QPoint(0, 0)), row->size());
+    return answers.viewport()->rect().contains(shown);
+  };
+  ASSERT_FALSE(inView(5));
+
+  window.activateWindow();
+  findControl<QCheckBox>(window, "Check4")->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("Check5"));
+  EXPECT_TRUE(inView(5));
+
+  findControl<QPushButton>(window, "Question")->setFocus(Qt::OtherFocusReason);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_1);
+  EXPECT_TRUE(inView(1));
 }
 
 }  // namespace
