@@ -1,6 +1,5 @@
 #include "qt/question_area.h"
 
-#include <QApplication>
 #include <QScrollBar>
 #include <QStyle>
 #include <algorithm>
@@ -65,7 +64,6 @@ QuestionArea::QuestionArea(QWidget* parent, int left, int top, int bottom, int a
   answers_->setFont(parent->font());  // held under the skin's style sheet
   answersScroll_ = plainScrollArea(answers_);
   rowsHolder_ = new QWidget(answersScroll_->viewport());
-  rowsHolder_->setFont(parent->font());
   for (int i = 1; i <= kMaxAnswers; ++i) {
     rows_[i] = new TickRow(QStringLiteral("Check%1").arg(i), rowsHolder_);
     values_[i] = new QLabel(rowsHolder_);
@@ -75,12 +73,6 @@ QuestionArea::QuestionArea(QWidget* parent, int left, int top, int bottom, int a
   }
   answersScroll_->setWidget(rowsHolder_);
   rowsHolder_->setAutoFillBackground(false);
-  // A box reached by the tab key or by a click comes into view.
-  for (int i = 1; i <= kMaxAnswers; ++i) {
-    QObject::connect(qApp, &QApplication::focusChanged, rows_[i], [this, i](QWidget*, QWidget* now) {
-      if (now == rows_[i]->box()) showAnswer(i);
-    });
-  }
 }
 
 void QuestionArea::render(const WindowControls& c) {

@@ -14,9 +14,9 @@ class TickRow;
 // in a band of the window: the question text takes the height it needs
 // beside its picture, and the answers frame takes the rest of the band.
 // Each answer row is as high as its wrapped caption; when the rows need
-// more than the frame holds, the frame scrolls (a focused answer box is
-// scrolled into view), and so does a question text that would leave the
-// answers less than a few lines.
+// more than the frame holds, the frame scrolls (the scroll area brings an
+// answer box reached by the tab key into view), and so does a question text
+// that would leave the answers less than a few lines.
 class QuestionArea {
  public:
   // The band runs from `top` to `bottom` of `parent`, from x = `left`, the
