@@ -27,6 +27,7 @@
 #include "qt/goose_board.h"
 #include "qt/layout_font.h"
 #include "qt/help_windows.h"
+#include "qt/question_area.h"
 #include "qt/skin_drawing.h"
 #include "qt/tick_row.h"
 #include "qt/user_window.h"
@@ -38,11 +39,12 @@ namespace ventelle {
 namespace {
 
 constexpr int kWidth = 612;   // 9180 twips
+// High enough for every shipped question and its answers to show whole.
 constexpr int kHeight = 592;
 constexpr int kTwipsPerPixel = 15;
 constexpr int kQuestionTop = 32;
-constexpr int kAnswersTop = 172;  // below a question picture of up to 135 pixels
-constexpr int kAnswerRow = 36;
+constexpr int kAnswersTop = 172;  // the right-hand column starts level with the answers of a picture question
+constexpr int kChaptersTop = kHeight - 210;
 constexpr int kRightColumn = 462;
 constexpr int kRightWidth = 142;
 
@@ -77,9 +79,12 @@ QIcon wingIcon(char mark, bool crossed) {
   return QIcon(pixmap);
 }
 
+// The label's font is held: under a style sheet of its own (a skin's
+// colour) it would otherwise take the desktop's font at the next redraw.
 QLabel* makeLabel(QWidget* parent, const QString& name, const QRect& place) {
   auto* label = new QLabel(parent);
   label->setObjectName(name);
+  label->setFont(parent->font());
   label->setGeometry(place);
   return label;
 }
@@ -117,7 +122,12 @@ void MainWindow::buildKeys() {
     auto* shortcut = new QShortcut(QKeySequence::fromString(text, QKeySequence::PortableText), this);
     shortcut->setContext(Qt::WindowShortcut);
     shortcut->setAutoRepeat(false);
-    connect(shortcut, &QShortcut::activated, this, [this, key] { act([this, key] { model_.quizKey(key); }); });
+    connect(shortcut, &QShortcut::activated, this, [this, key] {
+      act([this, key] { model_.quizKey(key); });
+      // The answer ticked comes into view in a frame that scrolls.
+      if (const QuizKeyCommand command = quizKeyCommand(key); command.action == QuizKeyAction::TickAnswer)
+        questionArea_->showAnswer(command.answer);
+    });
     quizShortcuts_.push_back(shortcut);
   }
   focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
@@ -298,25 +308,16 @@ void MainWindow::buildQuestionArea(QWidget* central) {
   connect(wing_, &QPushButton::clicked, this, [this] { act([this] { model_.wingClick(); }); });
   line1_ = makeLabel(central, QStringLiteral("Line1"), {10, kQuestionTop - 3, 40, 2});
   line1_->setStyleSheet(QStringLiteral("background-color: #c00000;"));
-  labelQuestion_ = makeLabel(central, QStringLiteral("LabelQuestion"), {10, kQuestionTop, 457, 136});
-  labelQuestion_->setWordWrap(true);
-  labelQuestion_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  QFont questionFont = labelQuestion_->font();
-  labelQuestion_->setFont(grownFont(questionFont, 1));
-  imageQuestion_ = makeLabel(central, QStringLiteral("ImageQuestion"), {0, kQuestionTop, 0, 0});
 }
 
+// The question and the answers share the band above the chapters.
 void MainWindow::buildAnswers(QWidget* central) {
-  answers_ = new QGroupBox(QStringLiteral("Cochez la (ou les) réponse(s) correcte(s)"), central);
-  answers_->setObjectName(QStringLiteral("Cadre_Reponses"));
-  answers_->setGeometry(10, kAnswersTop, 444, 22 + 5 * kAnswerRow);
+  questionArea_ = std::make_unique<QuestionArea>(central, 10, kQuestionTop, kChaptersTop - 8, 444);
+  labelQuestion_ = questionArea_->label();
+  answers_ = questionArea_->answers();
   for (int i = 1; i <= kMaxAnswers; ++i) {
-    auto* row = new TickRow(QStringLiteral("Check%1").arg(i), answers_);
-    row->setGeometry(6, 20 + (i - 1) * kAnswerRow, 396, kAnswerRow - 2);
-    connect(row, &TickRow::toggledByUser, this, [this, i] { act([this, i] { model_.checkClick(i); }); });
-    checks_[i] = row;
-    lchecks_[i] = makeLabel(answers_, QStringLiteral("LCheck%1").arg(i), {406, 20 + (i - 1) * kAnswerRow, 32, kAnswerRow - 2});
-    lchecks_[i]->setAlignment(Qt::AlignCenter);
+    checks_[i] = questionArea_->row(i);
+    connect(checks_[i], &TickRow::toggledByUser, this, [this, i] { act([this, i] { model_.checkClick(i); }); });
   }
 }
 
@@ -327,11 +328,11 @@ void MainWindow::buildScore(QWidget* central) {
   connect(question_, &QPushButton::clicked, this, [this] { act([this] { model_.questionClick(); }); });
   trombone_ = new QPushButton(QStringLiteral("Commentaire"), central);
   trombone_->setObjectName(QStringLiteral("Trombone"));
-  trombone_->setGeometry(kRightColumn, kAnswersTop + 52, 70, 24);
+  trombone_->setGeometry(kRightColumn, kAnswersTop + 52, kRightWidth, 24);
   connect(trombone_, &QPushButton::clicked, this, [this] { act([this] { model_.commentClipClick(); }); });
   tromboneL_ = new QPushButton(QStringLiteral("Lexique"), central);
   tromboneL_->setObjectName(QStringLiteral("Trombone_L"));
-  tromboneL_->setGeometry(kRightColumn + 72, kAnswersTop + 52, 70, 24);
+  tromboneL_->setGeometry(kRightColumn, kAnswersTop + 52, kRightWidth, 24);
   connect(tromboneL_, &QPushButton::clicked, this, [this] { act([this] { model_.lexiconClipClick(); }); });
 
   const std::array<QString, 6> captions = {QString(), QStringLiteral("Cette Question :"), QStringLiteral("Total points :"),
@@ -381,8 +382,8 @@ void MainWindow::buildScore(QWidget* central) {
 void MainWindow::buildChapters(QWidget* central) {
   chapters_ = new QGroupBox(QStringLiteral("Choix des chapitres"), central);
   chapters_->setObjectName(QStringLiteral("Chapitres"));
-  const int top = kAnswersTop + 30 + 5 * kAnswerRow;
-  chapters_->setGeometry(10, top, 444, 132);
+  chapters_->setFont(central->font());  // held under the skin's style sheet
+  chapters_->setGeometry(10, kChaptersTop, 444, 132);
   for (int k = 1; k <= kChapterBoxes; ++k) {
     const int column = (k - 1) / 3;
     const int row = (k - 1) % 3;
@@ -467,48 +468,21 @@ void MainWindow::renderQuestionArea() {
   const WindowControls& c = model_.controls();
   numero_->setText(q(c.numero));
   numero_->setStyleSheet(QStringLiteral("color: %1;").arg(toQColor(c.numberText).name()));
-  labelQuestion_->setText(q(c.labelQuestion));
-  labelQuestion_->setVisible(c.labelQuestionVisible);
-  labelQuestion_->setFixedWidth(std::max(80, c.labelQuestionWidth / kTwipsPerPixel));
-  labelQuestion_->setStyleSheet(QStringLiteral("color: %1;").arg(toQColor(c.questionText).name()));
   wing_->setVisible(c.wingMark != 0);
   if (c.wingMark != 0) wing_->setIcon(wingIcon(c.wingMark, c.wingCrossed));
   line1_->setVisible(c.line1);
-  const QString picture = q(c.picturePath);
-  if (picture != shownPicture_) {
-    shownPicture_ = picture;
-    const QPixmap pixmap(picture);
-    imageQuestion_->setPixmap(pixmap);
-    imageQuestion_->setGeometry(c.pictureLeft / kTwipsPerPixel, kQuestionTop, pixmap.width(), pixmap.height());
-  }
-  imageQuestion_->setVisible(!picture.isEmpty());
 }
 
-void MainWindow::renderAnswers() {
-  const WindowControls& c = model_.controls();
-  answers_->setStyleSheet(QStringLiteral("QGroupBox { %1 }").arg(colourStyle(c.answersBack, c.answersText)));
-  for (int i = 1; i <= kMaxAnswers; ++i) {
-    const TickBox& box = c.check[i];
-    TickRow* row = checks_[i];
-    row->setVisible(box.visible);
-    row->setStyleSheet(colourStyle(box.back, box.text));
-    row->label()->setText(q(box.caption));
-    const QSignalBlocker blocker(row->box());
-    row->box()->setChecked(box.ticked);
-    lchecks_[i]->setText(q(c.lcheck[i]));
-    lchecks_[i]->setStyleSheet(QStringLiteral("color: %1;").arg(toQColor(c.answersText).name()));
-    lchecks_[i]->setVisible(box.visible);
-  }
-}
+void MainWindow::renderAnswers() { questionArea_->render(model_.controls()); }
 
 // The goose board narrows the window: the right-hand column then keeps to
-// what is left, with the two clip buttons one above the other.
+// what is left. The two clip buttons share one place: a question's comment
+// is of one kind or the other.
 void MainWindow::layoutRightColumn(int windowWidth) {
   const int width = std::min(kRightWidth, windowWidth - kRightColumn - 4);
-  const bool narrow = width < kRightWidth;
   question_->setGeometry(kRightColumn, kAnswersTop + 6, width, 40);
-  trombone_->setGeometry(kRightColumn, kAnswersTop + 52, narrow ? width : 70, 24);
-  tromboneL_->setGeometry(narrow ? kRightColumn : kRightColumn + 72, kAnswersTop + (narrow ? 78 : 52), narrow ? width : 70, 24);
+  trombone_->setGeometry(kRightColumn, kAnswersTop + 52, width, 24);
+  tromboneL_->setGeometry(kRightColumn, kAnswersTop + 52, width, 24);
   historique_->setGeometry(kRightColumn, kAnswersTop + 200, width, kHeight - kAnswersTop - 206);
 }
 

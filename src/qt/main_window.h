@@ -22,6 +22,7 @@ namespace ventelle {
 
 class GooseBoard;
 class HelpWindows;
+class QuestionArea;
 class TickRow;
 
 // The main window: draws the model's controls and forwards the user's
@@ -37,6 +38,8 @@ class MainWindow : public QMainWindow {
   void render();
   // Places the window in the middle of the screen.
   void centreOnScreen();
+  // The question and its answers, as laid out in the window.
+  QuestionArea& questionArea() { return *questionArea_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -75,14 +78,12 @@ class MainWindow : public QMainWindow {
 
   MainWindowModel& model_;
   QLabel* numero_ = nullptr;
+  std::unique_ptr<QuestionArea> questionArea_;
   QLabel* labelQuestion_ = nullptr;
-  QLabel* imageQuestion_ = nullptr;
-  QString shownPicture_;
   QPushButton* wing_ = nullptr;
   QLabel* line1_ = nullptr;
   QGroupBox* answers_ = nullptr;
   std::array<TickRow*, 6> checks_{};
-  std::array<QLabel*, 6> lchecks_{};
   QPushButton* question_ = nullptr;
   QPushButton* trombone_ = nullptr;
   QPushButton* tromboneL_ = nullptr;
