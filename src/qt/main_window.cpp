@@ -312,7 +312,7 @@ void MainWindow::buildQuestionArea(QWidget* central) {
 
 // The question and the answers share the band above the chapters.
 void MainWindow::buildAnswers(QWidget* central) {
-  questionArea_ = std::make_unique<QuestionArea>(central, 10, kQuestionTop, kChaptersTop - 8, 444);
+  questionArea_ = std::make_unique<QuestionArea>(central, 10, kQuestionTop, kAnswersTop, kChaptersTop - 8, 444);
   labelQuestion_ = questionArea_->label();
   answers_ = questionArea_->answers();
   for (int i = 1; i <= kMaxAnswers; ++i) {

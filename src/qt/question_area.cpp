@@ -46,8 +46,8 @@ int scrollBarWidth(const QScrollArea& area) {
 
 }  // namespace
 
-QuestionArea::QuestionArea(QWidget* parent, int left, int top, int bottom, int answersWidth)
-    : left_(left), top_(top), bottom_(bottom), answersWidth_(answersWidth) {
+QuestionArea::QuestionArea(QWidget* parent, int left, int top, int answersTop, int bottom, int answersWidth)
+    : left_(left), top_(top), answersTop_(answersTop), bottom_(bottom), answersWidth_(answersWidth) {
   questionScroll_ = plainScrollArea(parent);
   label_ = new QLabel(questionScroll_->viewport());
   label_->setObjectName(QStringLiteral("LabelQuestion"));
@@ -126,11 +126,16 @@ void QuestionArea::layOut(int pictureHeight) {
   const int questionHeight = questionShown ? std::min(textHeight, room) : 0;
   questionScroll_->setGeometry(left_, top_, width, questionHeight);
 
-  // The answers frame: below the question and its picture, down to the band's end.
-  const int frameTop = top_ + std::max(questionHeight, pictureHeight) + kPictureGap;
-  answers_->setGeometry(left_, frameTop, answersWidth_, bottom_ - frameTop);
+  // The answers frame: at its usual top when the answers fit below it,
+  // higher when they need the room, never over the question or its picture;
+  // down to the band's end.
   const int titleHeight = answers_->fontMetrics().height() + 6;
-  const QRect inside(4, titleHeight, answersWidth_ - 8, answers_->height() - titleHeight - 4);
+  const int insideWidth = answersWidth_ - 8;
+  const int frameNeeds = titleHeight + placeRows(insideWidth) + 4;
+  const int belowQuestion = top_ + std::max(questionHeight, pictureHeight) + kPictureGap;
+  const int frameTop = std::max(belowQuestion, std::min(answersTop_, bottom_ - frameNeeds));
+  answers_->setGeometry(left_, frameTop, answersWidth_, bottom_ - frameTop);
+  const QRect inside(4, titleHeight, insideWidth, answers_->height() - titleHeight - 4);
   answersScroll_->setGeometry(inside);
   int rowsHeight = placeRows(inside.width());
   const bool answersScroll = rowsHeight > inside.height();

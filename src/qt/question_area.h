@@ -12,7 +12,9 @@ class TickRow;
 
 // The question, its picture and the answers frame, laid out top to bottom
 // in a band of the window: the question text takes the height it needs
-// beside its picture, and the answers frame takes the rest of the band.
+// beside its picture, and the answers frame takes the rest of the band. The
+// frame keeps its usual top, under the place of the question, the verdict
+// and the error panel, unless the question or the answers need the room.
 // Each answer row is as high as its wrapped caption; when the rows need
 // more than the frame holds, the frame scrolls (the scroll area brings an
 // answer box reached by the tab key into view), and so does a question text
@@ -20,8 +22,9 @@ class TickRow;
 class QuestionArea {
  public:
   // The band runs from `top` to `bottom` of `parent`, from x = `left`, the
-  // answers frame being `answersWidth` wide.
-  QuestionArea(QWidget* parent, int left, int top, int bottom, int answersWidth);
+  // answers frame being `answersWidth` wide and starting at `answersTop`
+  // when it may.
+  QuestionArea(QWidget* parent, int left, int top, int answersTop, int bottom, int answersWidth);
 
   // Shows the question, its picture and its answers, and lays them out.
   void render(const WindowControls& c);
@@ -44,6 +47,7 @@ class QuestionArea {
 
   int left_;
   int top_;
+  int answersTop_;
   int bottom_;
   int answersWidth_;
   QScrollArea* questionScroll_;
