@@ -183,16 +183,29 @@ TEST(ExamSwitch, ChoosingTheExamAlreadyShownRebuildsAndResetsNothing) {
   EXPECT_TRUE(f.menu("mnuPPilote").checked);
 }
 
-TEST(ExamSwitch, FullQuestionnaireModeGivesWayToTrainingOnASwitch) {
-  SwitchFixture f(true);
-  f.choose("mnuEvaluation");
-  ASSERT_FALSE(f.model.controls().bouton.empty());
+// A full questionnaire is laid out again at the size of the exam switched to
+// (or widened to its lower levels), still in full-questionnaire mode.
+TEST(ExamSwitch, FullQuestionnaireModeIsBuiltAgainAtTheNewExamsSize) {
+  const std::vector<std::pair<std::string, std::size_t>> cases = {
+      {"mnuULM", 40}, {"mnuPConfirme", 30}, {"mnuInclure", 60}, {"mnuManuel", 60}};
+  for (const auto& [item, buttons] : cases) {
+    SwitchFixture f(true);
+    f.choose("mnuEvaluation");
+    ASSERT_EQ(f.model.controls().bouton.size(), 60u);
+    f.model.boutonClick(2);  // a second question drawn in the old exam
 
-  f.choose("mnuULM");
+    f.choose(item);
 
-  EXPECT_TRUE(f.menu("mnuEvaluation").checked);
-  EXPECT_TRUE(f.model.controls().bouton.empty());
-  EXPECT_EQ(f.model.controls().question.tag, "Evaluation");
+    const auto& c = f.model.controls();
+    EXPECT_FALSE(f.menu("mnuEvaluation").checked) << item;
+    EXPECT_EQ(c.bouton.size(), buttons) << item;
+    EXPECT_EQ(c.nombreQuestionsPosees, std::to_string(buttons)) << item;
+    EXPECT_EQ(c.question.tag, "Boutons") << item;
+    EXPECT_EQ(f.model.quiz().currentButton, 1) << item;
+    EXPECT_EQ(f.model.quiz().questionRecords[1].nbRep, 0) << item;  // button 2 is empty again
+    EXPECT_FALSE(c.numero.empty()) << item;
+    EXPECT_TRUE(f.dialogs.shown.empty()) << item;
+  }
 }
 
 // The confirmed brevet forces the 30-question test; the federation's other
