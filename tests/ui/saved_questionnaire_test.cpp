@@ -213,6 +213,7 @@ TEST_F(SavedFullQuestionnaire, SavesTwelveFieldLinesForEveryButton) {
 
 TEST_F(SavedFullQuestionnaire, ResumesInTheSavedAnswerOrderWithTicksAndGreenButtons) {
   h.model.menuCommand("mnuEnregistrer");
+  h.dialogs.shown.clear();  // the default user's notice
   // Question 1 was shown "Zéro" first, with "Six" ticked.
   TextLines lines = profileLines(h);
   const auto first = std::find(lines.begin(), lines.end(), "3,1,1,1,2,0,0,0,0,0,0,0,\"1\"");
