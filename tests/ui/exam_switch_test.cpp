@@ -186,10 +186,20 @@ TEST(ExamSwitch, ChoosingTheExamAlreadyShownRebuildsAndResetsNothing) {
 // A full questionnaire is laid out again at the size of the exam switched to
 // (or widened to its lower levels), still in full-questionnaire mode.
 TEST(ExamSwitch, FullQuestionnaireModeIsBuiltAgainAtTheNewExamsSize) {
-  const std::vector<std::pair<std::string, std::size_t>> cases = {
-      {"mnuULM", 40}, {"mnuPConfirme", 30}, {"mnuInclure", 60}, {"mnuManuel", 60}};
-  for (const auto& [item, buttons] : cases) {
+  struct Case {
+    std::vector<std::string> before;  // chosen in training mode
+    std::string item;
+    std::size_t buttons;
+  };
+  // The default user starts with the lower levels included.
+  const std::vector<Case> cases = {{{}, "mnuULM", 40},
+                                   {{}, "mnuPConfirme", 30},
+                                   {{}, "mnuManuel", 60},
+                                   {{}, "mnuInclure", 60},
+                                   {{"mnuInclure"}, "mnuInclure", 60}};
+  for (const auto& [before, item, buttons] : cases) {
     SwitchFixture f(true);
+    for (const auto& first : before) f.choose(first);
     f.choose("mnuEvaluation");
     ASSERT_EQ(f.model.controls().bouton.size(), 60u);
     f.model.boutonClick(2);  // a second question drawn in the old exam
@@ -197,14 +207,14 @@ TEST(ExamSwitch, FullQuestionnaireModeIsBuiltAgainAtTheNewExamsSize) {
     f.choose(item);
 
     const auto& c = f.model.controls();
-    EXPECT_FALSE(f.menu("mnuEvaluation").checked) << item;
-    EXPECT_EQ(c.bouton.size(), buttons) << item;
-    EXPECT_EQ(c.nombreQuestionsPosees, std::to_string(buttons)) << item;
-    EXPECT_EQ(c.question.tag, "Boutons") << item;
-    EXPECT_EQ(f.model.quiz().currentButton, 1) << item;
-    EXPECT_EQ(f.model.quiz().questionRecords[1].nbRep, 0) << item;  // button 2 is empty again
-    EXPECT_FALSE(c.numero.empty()) << item;
-    EXPECT_TRUE(f.dialogs.shown.empty()) << item;
+    EXPECT_FALSE(f.menu("mnuEvaluation").checked) << item << before.size();
+    EXPECT_EQ(c.bouton.size(), buttons) << item << before.size();
+    EXPECT_EQ(c.nombreQuestionsPosees, std::to_string(buttons)) << item << before.size();
+    EXPECT_EQ(c.question.tag, "Boutons") << item << before.size();
+    EXPECT_EQ(f.model.quiz().currentButton, 1) << item << before.size();
+    EXPECT_EQ(f.model.quiz().questionRecords[1].nbRep, 0) << item << before.size();  // button 2 is empty again
+    EXPECT_FALSE(c.numero.empty()) << item << before.size();
+    EXPECT_TRUE(f.dialogs.shown.empty()) << item << before.size();
   }
 }
 
