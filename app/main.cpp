@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdio>
+#include <cstdlib>
 #include <iostream>
 
 #include "bank/chapter_library.h"
@@ -71,5 +73,11 @@ int main(int argc, char* argv[]) {
   if (!location.editedCopies.empty())
     dialogs.message(ventelle::MessageIcon::Information, ventelle::messages::kEditedCopiesTitle,
                     ventelle::messages::editedCopies(library.folder().root().string(), location.editedCopies));
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  // Quitting ends the program at once. Every file is written whole within
+  // the event that writes it, so nothing is left to do; the toolkit's own
+  // teardown (sound output, printer plugins, the display connection) is
+  // skipped, as it can hold the process seconds after its window has gone.
+  std::fflush(nullptr);
+  std::_Exit(status);
 }

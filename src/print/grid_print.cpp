@@ -72,7 +72,8 @@ void printRow(PrintCursor& cursor, double x0, int number, const PrintedQuestion*
     cursor.y -= 4;
     for (int k = 1; k <= answers; ++k) {
       cursor.x = x0 + 10 + kSquare * k;
-      cursor.print(PrintCursor::numberText(marked->points[k - 1]));
+      // Over the cross's lines, on white so that it can be read.
+      cursor.printOnWhite(PrintCursor::numberText(marked->points[k - 1]));
     }
     cursor.y = rowBottom;
     cursor.setFont({14, true, false});

@@ -53,6 +53,15 @@ void PrintCursor::print(std::string_view utf8) {
   x += textWidth(utf8);
 }
 
+void PrintCursor::printOnWhite(std::string_view utf8) {
+  makeRoom(textHeight(utf8));
+  if (!measuring_) {
+    applyFont();
+    device_->drawTextOnWhite(x, y, utf8);
+  }
+  x += textWidth(utf8);
+}
+
 void PrintCursor::printLine(std::string_view utf8) {
   const double height = textHeight(utf8);
   makeRoom(height);

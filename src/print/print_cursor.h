@@ -48,6 +48,8 @@ class PrintCursor {
 
   // Prints at (x, y) and keeps the line.
   void print(std::string_view utf8);
+  // The same over a white backing of the text's ink (see PrintDevice).
+  void printOnWhite(std::string_view utf8);
   // Prints at (x, y) and ends the line.
   void printLine(std::string_view utf8 = {});
 

@@ -32,6 +32,10 @@ class PrintDevice {
   virtual double textHeight(std::string_view utf8) const = 0;
   // The text with its top-left corner at (x, y), underlined when the font is.
   virtual void drawText(double x, double y, std::string_view utf8) = 0;
+  // The same text over a white backing that covers its characters' ink and
+  // a hair around it, not its whole line: it reads over lines drawn before
+  // it, and shapes near it stay in view.
+  virtual void drawTextOnWhite(double x, double y, std::string_view utf8) = 0;
 
   virtual void drawLine(double x1, double y1, double x2, double y2) = 0;
   // The outline of a rectangle.

@@ -229,6 +229,8 @@ void MainWindow::act(const std::function<void()>& event) {
     std::exit(1);
   }
   render();
+  if (model_.takeUserWindowRequest())
+    openUserWindow(model_, this, [this](const std::function<void()>& event) { act(event); });
 }
 
 // Items are created as the model lists them, each before the next item of its

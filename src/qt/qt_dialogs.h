@@ -10,6 +10,8 @@ class QtDialogs : public Dialogs {
  public:
   void setParent(QWidget* parent) { parent_ = parent; }
   void message(MessageIcon icon, const std::string& title, const std::string& text) override;
+  bool messageWithButton(MessageIcon icon, const std::string& title, const std::string& text,
+                         const std::string& button) override;
   std::optional<std::string> input(const std::string& title, const std::string& prompt,
                                    const std::string& defaultText) override;
 

@@ -12,6 +12,8 @@ constexpr double kMillimetresPerInch = 25.4;
 constexpr double kTwipsPerInch = 1440;
 // Thin enough for grid lines, thick enough to show on paper.
 constexpr double kPenWidthMm = 0.2;
+// White left around the ink of a text printed over lines.
+constexpr double kBackingMarginMm = 0.2;
 
 QString toQString(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
@@ -68,6 +70,24 @@ void QtPrintDevice::drawText(double x, double y, std::string_view utf8) {
   openPage();
   const double ascent = QFontMetricsF(font_, &device_).ascent();
   painter_.drawText(toDevice(x, y) + QPointF(0, ascent), toQString(utf8));
+}
+
+void QtPrintDevice::drawTextOnWhite(double x, double y, std::string_view utf8) {
+  openPage();
+  const QFontMetricsF metrics(font_, &device_);
+  const QString text = toQString(utf8);
+  const QPointF baseline = toDevice(x, y) + QPointF(0, metrics.ascent());
+  const double marginX = kBackingMarginMm * device_.logicalDpiX() / kMillimetresPerInch;
+  const double marginY = kBackingMarginMm * device_.logicalDpiY() / kMillimetresPerInch;
+  // The blanks around the characters take no backing: measured with them,
+  // the box would reach across the blank's width.
+  const QString inked = text.trimmed();
+  if (!inked.isEmpty()) {
+    const double lead = metrics.horizontalAdvance(text.left(text.indexOf(inked)));
+    const QRectF ink = metrics.tightBoundingRect(inked).translated(baseline + QPointF(lead, 0));
+    painter_.fillRect(ink.adjusted(-marginX, -marginY, marginX, marginY), Qt::white);
+  }
+  painter_.drawText(baseline, text);
 }
 
 void QtPrintDevice::drawLine(double x1, double y1, double x2, double y2) {

@@ -23,6 +23,7 @@ class QtPrintDevice : public PrintDevice {
   double textWidth(std::string_view utf8) const override;
   double textHeight(std::string_view utf8) const override;
   void drawText(double x, double y, std::string_view utf8) override;
+  void drawTextOnWhite(double x, double y, std::string_view utf8) override;
 
   void drawLine(double x1, double y1, double x2, double y2) override;
   void drawBox(double left, double top, double width, double height) override;

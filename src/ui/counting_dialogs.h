@@ -15,6 +15,11 @@ class CountingDialogs : public Dialogs {
     const Open box(open_);
     shown_.message(icon, title, text);
   }
+  bool messageWithButton(MessageIcon icon, const std::string& title, const std::string& text,
+                         const std::string& button) override {
+    const Open box(open_);
+    return shown_.messageWithButton(icon, title, text, button);
+  }
   std::optional<std::string> input(const std::string& title, const std::string& prompt,
                                    const std::string& defaultText) override {
     const Open box(open_);

@@ -134,6 +134,19 @@ void rebuildConfirmedHangGliderAsPilot(WindowContext& ctx, ModuleProblems& probl
   showChapterBoxes(ctx, examInfo(10));
 }
 
+// Starts the test over in the mode on show: a full questionnaire is laid
+// out again, at the size of the exam now current.
+void startOverInSameMode(WindowContext& ctx) {
+  if (ctx.trainingMode()) {
+    resetPoints(ctx);
+    return;
+  }
+  // The mode's command leaves the mode the tick shows: ticked, it lays the
+  // buttons out afresh.
+  menu(ctx, "mnuEvaluation").checked = true;
+  toggleEvaluationMode(ctx);
+}
+
 }  // namespace
 
 std::string windowTitle(int examIndex, const std::string& activeUserName) {
@@ -167,7 +180,7 @@ void switchExam(WindowContext& ctx, int examIndex) {
   showChapterBoxes(ctx, exam);
   refreshChapterLights(ctx);
   menu(ctx, "mnuConforme").visible = !isDgacBank(exam.bankPrefix);
-  restartTest(ctx);
+  startOverInSameMode(ctx);
 }
 
 void toggleLowerLevels(WindowContext& ctx) {
@@ -185,7 +198,7 @@ void toggleLowerLevels(WindowContext& ctx) {
   for (const ModuleJoin& join : lowerLevelJoins(ctx.examIndex)) add(lower, joinModules(ctx.library, join));
   refreshChapterLights(ctx);  // each light now counts the lower levels' mistakes too
   reportProblems(ctx, own, lower);
-  restartTest(ctx);
+  startOverInSameMode(ctx);
 }
 
 PageLayout determinePageLayout(const WindowContext& ctx) {

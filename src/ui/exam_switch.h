@@ -13,7 +13,7 @@ namespace ventelle {
 void chooseExam(WindowContext& ctx, int examIndex);
 
 // Makes exam i current: menus, title, chapter files and boxes, lights, and a
-// fresh test. Runs even for the exam already current.
+// fresh test in the mode on show. Runs even for the exam already current.
 void switchExam(WindowContext& ctx, int examIndex);
 
 // CheckFalseVersion: unchecks the exam items and "Inclure..." and takes the

@@ -1,5 +1,6 @@
 #include "ui/main_window_model.h"
 
+#include "ui/default_user_notice.h"
 #include "ui/error_panel.h"
 #include "ui/exam_switch.h"
 #include "ui/full_questionnaire.h"
@@ -143,7 +144,7 @@ bool MainWindowModel::menuCommand(const std::string& name) {
   } else if (name.rfind("mnurepose", 0) == 0) {
     chooseReaskPeriod(ctx_, std::stoi(name.substr(9)));
   } else if (name == "mnuEnregistrer") {
-    saveProfile(ctx_);
+    if (saveProfile(ctx_) && tellDefaultUserOfReset(ctx_)) userWindowWanted_ = true;
   } else if (name == "mnuReprendre") {
     loadProfile(ctx_);
   } else if (name == "mnjoueoie") {

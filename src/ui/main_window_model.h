@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/page_layout.h"
 #include "ui/accessible_texts.h"
@@ -71,6 +72,9 @@ class MainWindowModel : public UserHost {
   // A command of the menu item with that control name; false when the
   // model has no such command. A greyed-out item does nothing.
   bool menuCommand(const std::string& name);
+  // True once after an event that asked for the user-management window,
+  // which the shell then opens as "&Gestion des utilisateurs" does.
+  bool takeUserWindowRequest() { return std::exchange(userWindowWanted_, false); }
   // The help windows the "&?" menu and the lexicon paperclip open.
   HelpDesk& helpDesk() { return help_; }
 
@@ -101,6 +105,7 @@ class MainWindowModel : public UserHost {
   CountingDialogs dialogs_;
   WindowContext ctx_;
   HelpDesk help_;
+  bool userWindowWanted_ = false;
 };
 
 }  // namespace ventelle

@@ -96,6 +96,17 @@ inline std::string unwritableProfile(const std::string& file) {
          "Le fichier précédent est resté intact.";
 }
 
+// The default user's profile, made anew at each start: told once after a save.
+inline const std::string kDefaultUserSavedTitle = "Utilisateur par défaut";
+inline const std::string kDefaultUserSaved =
+    "Vos réglages, vos fautes et votre questionnaire sont enregistrés.\n\n"
+    "Mais le profil de l'utilisateur par défaut est refait à neuf à chaque démarrage du programme, "
+    "et chaque partie du Jeu de l'Oie le réécrit, à chaque question puis à sa fermeture : "
+    "ce que vous venez d'enregistrer sera perdu au prochain démarrage ou à la prochaine partie.\n\n"
+    "Pour retrouver vos résultats d'une séance à l'autre, créez votre utilisateur dans "
+    "\"Gestion des utilisateurs\" : son profil conserve vos résultats.";
+inline const std::string kUserManagementButton = "&Gestion des utilisateurs";
+
 // Printing.
 inline const std::string kPrintQuestionnairesTitle = "Imprimer des questionnaires";
 inline const std::string kPrintAnswerSheetsTitle = "Imprimer des grilles de réponses";

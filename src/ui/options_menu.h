@@ -7,8 +7,8 @@ namespace ventelle {
 // R.A.Z.: starts the test over with a fresh question.
 void resetPoints(WindowContext& ctx);
 
-// After a change of exam, test size or marking the test starts over, in
-// training mode.
+// After a change of test size or marking the test starts over, in training
+// mode.
 void restartTest(WindowContext& ctx);
 
 // "&Evaluation continue": switches between training and full-questionnaire mode.

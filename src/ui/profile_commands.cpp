@@ -284,15 +284,18 @@ std::string reaskList(WindowContext& ctx, int chapter) {
   return list ? *list : ctx.errors.list({ctx.examIndex, chapter});
 }
 
-void saveProfile(WindowContext& ctx) {
+bool saveProfile(WindowContext& ctx) {
   if (!ctx.controls.question.visible) {
     ctx.dialogs.message(MessageIcon::Exclamation, messages::kWarningTitle, messages::kEvaluatedQuestionnaire);
-    return;
+    return false;
   }
   ctx.controls.erreursVisible = false;
   if (!store(ctx).save(ctx.activeUserName, writeSettingsLine(currentSettings(ctx)), ctx.errors,
-                       questionnaireLines(ctx)))
+                       questionnaireLines(ctx))) {
     tellUnwritable(ctx, ctx.activeUserName);
+    return false;
+  }
+  return true;
 }
 
 bool loadProfile(WindowContext& ctx) { return loadProfileOf(ctx, ctx.activeUserName); }

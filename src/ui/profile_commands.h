@@ -21,8 +21,9 @@ void writeMistakes(WindowContext& ctx);
 // The chapter's error list of the current exam, as the profile holds it.
 std::string reaskList(WindowContext& ctx, int chapter);
 
-// "&Enregistrer": settings, score, errors and questionnaire into the profile.
-void saveProfile(WindowContext& ctx);
+// "&Enregistrer": settings, score, errors and questionnaire into the profile;
+// false when nothing was written.
+bool saveProfile(WindowContext& ctx);
 
 // "&Reprendre": the active user's profile onto the window.
 bool loadProfile(WindowContext& ctx);

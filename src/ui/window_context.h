@@ -47,6 +47,7 @@ struct WindowContext {
   GooseGame game;
   std::map<std::string, bool> enabledBeforeGame;  // the commands a game locks, as they were
   char hoverState = 0;    // 'N' while the wing shows its crossed-out picture, 'Y' once it is back
+  bool defaultUserWarned = false;  // told, after a save, that the default profile keeps nothing
 
   bool trainingMode() const { return controls.menus.at("mnuEvaluation").checked; }
   bool includesLowerLevels() const { return controls.menus.at("mnuInclure").checked; }

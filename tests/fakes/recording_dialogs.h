@@ -13,6 +13,7 @@ struct ShownMessage {
   MessageIcon icon;
   std::string title;
   std::string text;
+  std::string button{};  // the second button, if the box has one
 };
 
 class RecordingDialogs : public Dialogs {
@@ -20,6 +21,13 @@ class RecordingDialogs : public Dialogs {
   void message(MessageIcon icon, const std::string& title, const std::string& text) override {
     shown.push_back({icon, title, text});
     if (whileShown) whileShown();
+  }
+  // Boxes with a second button answer from `pressButton`.
+  bool messageWithButton(MessageIcon icon, const std::string& title, const std::string& text,
+                         const std::string& button) override {
+    shown.push_back({icon, title, text, button});
+    if (whileShown) whileShown();
+    return pressButton;
   }
   // Input boxes answer from `answers` in turn, then cancel.
   std::optional<std::string> input(const std::string& title, const std::string& prompt,
@@ -36,6 +44,7 @@ class RecordingDialogs : public Dialogs {
     return n;
   }
   std::vector<ShownMessage> shown;
+  bool pressButton = false;
   // Runs while each message box is on screen, as a timer would.
   std::function<void()> whileShown;
   struct InputBox {

@@ -17,7 +17,7 @@ class RecordingPrintDevice : public PrintDevice {
   static constexpr double kHeightMm = 277;
   static constexpr double kTwipsPerMm = 56.7;
 
-  struct Text { int page; double x, y; std::string text; PrintFont font; };
+  struct Text { int page; double x, y; std::string text; PrintFont font; bool onWhite = false; };
   struct Line { int page; double x1, y1, x2, y2; };
   struct Box { int page; double left, top, width, height; };
   struct Circle { int page; double x, y, radius; };
@@ -33,6 +33,10 @@ class RecordingPrintDevice : public PrintDevice {
   double textHeight(std::string_view) const override { return font_.size * 0.4 * scale_; }
   void drawText(double x, double y, std::string_view utf8) override {
     texts.push_back({page(), x, y, std::string(utf8), font_});
+    drawn_ = true;
+  }
+  void drawTextOnWhite(double x, double y, std::string_view utf8) override {
+    texts.push_back({page(), x, y, std::string(utf8), font_, true});
     drawn_ = true;
   }
   void drawLine(double x1, double y1, double x2, double y2) override {

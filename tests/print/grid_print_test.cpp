@@ -121,6 +121,7 @@ TEST(Grid, TheCorrectionGridMarksEachAnswerByItsPoints) {
 
     std::vector<std::string> points;
     for (const auto& t : device.texts) {
+      EXPECT_EQ(t.onWhite, t.font.size == 5) << t.text;  // only the points read over the marks
       if (t.font.size != 5) continue;
       points.push_back(t.text);
       const bool firstRow = points.size() <= 3;

@@ -195,6 +195,32 @@ TEST_F(PrintTest, ShapesAndUnderlinesAreDrawnAtTheirPlace) {
   EXPECT_TRUE(underlined);
 }
 
+// A number over lines hides them under its digits only: lines and a circle
+// beyond the digits stay in view, and the number reads as text.
+TEST_F(PrintTest, TextOnWhiteHidesOnlyWhatLiesUnderItsInk) {
+  double middle = 0;
+  print([&](PrintDevice& device) {
+    device.setFont({.size = 40});
+    middle = 60 + device.textWidth("0") / 2;
+    device.drawLine(30, 47.7, 100, 47.7);  // across the middle of the digit
+    device.drawLine(middle, 30, middle, 65);  // and down through it
+    device.drawCircle(middle, 47.7, 12);
+    device.drawTextOnWhite(60 - device.textWidth(" "), 40, " 0 ");  // as a number prints
+  });
+  const Drawing drawing(firstPage());
+  EXPECT_FALSE(drawing.darkNear(middle, 47.7));  // inside the zero's ring
+  EXPECT_TRUE(drawing.darkNear(45, 47.7));
+  EXPECT_TRUE(drawing.darkNear(middle + 11, 47.7));
+  // Above and below the digit, within the text's line, nothing is hidden.
+  EXPECT_TRUE(drawing.darkNear(middle, 41));
+  EXPECT_TRUE(drawing.darkNear(middle, 55));
+  // Nor beside it, under the blank before it.
+  EXPECT_TRUE(drawing.darkNear(60 - 1.5, 47.7));
+  EXPECT_TRUE(drawing.darkNear(middle, 35.7));  // the circle's top
+  EXPECT_TRUE(drawing.darkNear(middle, 59.7));  // and its bottom
+  EXPECT_NEAR(wordNamed(words(pdf), "0").left, 65, 0.5);
+}
+
 TEST_F(PrintTest, PictureThatReadsIsDrawnAndOneThatDoesNotIsRefused) {
   QImage square(40, 40, QImage::Format_RGB32);
   square.fill(Qt::black);

@@ -183,16 +183,39 @@ TEST(ExamSwitch, ChoosingTheExamAlreadyShownRebuildsAndResetsNothing) {
   EXPECT_TRUE(f.menu("mnuPPilote").checked);
 }
 
-TEST(ExamSwitch, FullQuestionnaireModeGivesWayToTrainingOnASwitch) {
-  SwitchFixture f(true);
-  f.choose("mnuEvaluation");
-  ASSERT_FALSE(f.model.controls().bouton.empty());
+// A full questionnaire is laid out again at the size of the exam switched to
+// (or widened to its lower levels), still in full-questionnaire mode.
+TEST(ExamSwitch, FullQuestionnaireModeIsBuiltAgainAtTheNewExamsSize) {
+  struct Case {
+    std::vector<std::string> before;  // chosen in training mode
+    std::string item;
+    std::size_t buttons;
+  };
+  // The default user starts with the lower levels included.
+  const std::vector<Case> cases = {{{}, "mnuULM", 40},
+                                   {{}, "mnuPConfirme", 30},
+                                   {{}, "mnuManuel", 60},
+                                   {{}, "mnuInclure", 60},
+                                   {{"mnuInclure"}, "mnuInclure", 60}};
+  for (const auto& [before, item, buttons] : cases) {
+    SwitchFixture f(true);
+    for (const auto& first : before) f.choose(first);
+    f.choose("mnuEvaluation");
+    ASSERT_EQ(f.model.controls().bouton.size(), 60u);
+    f.model.boutonClick(2);  // a second question drawn in the old exam
 
-  f.choose("mnuULM");
+    f.choose(item);
 
-  EXPECT_TRUE(f.menu("mnuEvaluation").checked);
-  EXPECT_TRUE(f.model.controls().bouton.empty());
-  EXPECT_EQ(f.model.controls().question.tag, "Evaluation");
+    const auto& c = f.model.controls();
+    EXPECT_FALSE(f.menu("mnuEvaluation").checked) << item << before.size();
+    EXPECT_EQ(c.bouton.size(), buttons) << item << before.size();
+    EXPECT_EQ(c.nombreQuestionsPosees, std::to_string(buttons)) << item << before.size();
+    EXPECT_EQ(c.question.tag, "Boutons") << item << before.size();
+    EXPECT_EQ(f.model.quiz().currentButton, 1) << item << before.size();
+    EXPECT_EQ(f.model.quiz().questionRecords[1].nbRep, 0) << item << before.size();  // button 2 is empty again
+    EXPECT_FALSE(c.numero.empty()) << item << before.size();
+    EXPECT_TRUE(f.dialogs.shown.empty()) << item << before.size();
+  }
 }
 
 // The confirmed brevet forces the 30-question test; the federation's other

@@ -237,6 +237,7 @@ TEST_F(SavedFullQuestionnaire, SavesTwelveFieldLinesForEveryButton) {
 
 TEST_F(SavedFullQuestionnaire, ResumesInTheSavedAnswerOrderWithTicksAndGreenButtons) {
   h.model.menuCommand("mnuEnregistrer");
+  h.dialogs.shown.clear();  // the default user's notice
   // Question 1 was shown "Zéro" first, with "Six" ticked.
   TextLines lines = profileLines(h);
   const auto first = std::find(lines.begin(), lines.end(), "3,1,1,1,2,0,0,0,0,0,0,0");
@@ -283,6 +284,46 @@ TEST_F(SavedFullQuestionnaire, AMarkedQuestionnaireCannotBeSavedButItsMistakesAr
   EXPECT_EQ(h.dialogs.shown[0].title, "Attention !");
   EXPECT_EQ(h.dialogs.shown[0].text, "Vous ne pouvez pas enregistrer un QCM évalué !");
   EXPECT_EQ(readFileBytes(h.folder.path() / "parapente.ini"), before);
+}
+
+// Loading from full-questionnaire mode: the profile's exam switch lays no
+// questionnaire out of its own; the window ends in the profile's mode, on
+// the profile's chapter, with one draw and no message.
+TEST(SavedQuestionnaire, LoadingFromFullQuestionnaireModeEndsInTheProfilesModeWithNothingLeftOfTheSwitch) {
+  struct Case {
+    std::string evaluation;  // the settings line's "&Evaluation continue"
+    int confirmed;
+    std::size_t buttons;
+  };
+  for (const Case& test : {Case{"#TRUE#", 0, 0}, Case{"#FALSE#", 1, 30}}) {
+    ModelHarness h;
+    h.start();
+    h.onlyChapter(3, 1);
+    h.queueQuestion(3, 1);  // the reset's draw
+    h.queueQuestion(3, 1);  // button 1
+    h.model.menuCommand("mnuEvaluation");
+    ASSERT_EQ(h.controls().bouton.size(), 60u);
+    TextLines lines = profileLines(h);
+    lines.front() = "V 6.1,Classique,7,0,1,0,0,0,0,0,0,0,#FALSE#,0,1,0," + std::to_string(test.confirmed) +
+                    ",#TRUE#," + test.evaluation + ",,,,,0";
+    h.folder.writeBytes("parapente.ini", profileBytes(lines));
+    h.dialogs.shown.clear();
+    h.random.queueDraw(1, 1);  // chapter 2, the one ticked
+    h.queuePlace(2, 3);
+
+    h.model.menuCommand("mnuReprendre");
+
+    const auto& c = h.controls();
+    EXPECT_EQ(c.menus.at("mnuEvaluation").checked, test.evaluation == "#TRUE#") << test.evaluation;
+    EXPECT_EQ(c.bouton.size(), test.buttons) << test.evaluation;
+    EXPECT_EQ(c.numero, "QCM2.Z") << test.evaluation;
+    EXPECT_EQ(h.random.pending(), 0u) << test.evaluation;
+    EXPECT_TRUE(h.dialogs.shown.empty()) << test.evaluation;
+    if (test.buttons > 0) {
+      EXPECT_EQ(h.model.quiz().questionRecords[0].nom, "Z");
+      EXPECT_EQ(c.bouton[0].back, 0xFF0000u);  // the question shown
+    }
+  }
 }
 
 TEST(Reask, TakesTheListFromTheProfile) {

@@ -420,6 +420,7 @@ TEST(SkinProfile, TheChosenSkinIsSavedAndEachLoadedProfileBringsItsOwn) {
   f.model.start();
   chooseSkin(f.model, "ardoise");
   f.model.menuCommand("mnuEnregistrer");
+  f.dialogs.shown.clear();  // the default user's notice
   const auto saved = readTextFile(f.folder.path() / "parapente.ini");
   ASSERT_TRUE(saved);
   EXPECT_EQ(saved->front().rfind("\"V 6.1\",\"ardoise\",", 0), 0u) << saved->front();
