@@ -13,6 +13,7 @@
 #include "core/fatal_error.h"
 #include "core/page_layout.h"
 #include "core/seeded_random.h"
+#include "core/user_copy.h"
 #include "print_options.h"
 #include "qt/program_location.h"
 #include "qt/qt_print_service.h"
@@ -144,6 +145,9 @@ int run(const PrintOptions& options) {
   if (!fs::is_directory(checked))
     return fail("le dossier du programme " + checked.string() + " est introuvable.", kBadArguments);
   const ScratchFolder scratch(folders.copied);
+  // Over the shipped folder, the copy is sorted out as the program sorts out
+  // the user's folder: its subfolders made, stale copies of shipped files gone.
+  if (folders.shipped) reviewUserCopy(scratch.path(), *folders.shipped, fileChecksum);
 
   TerminalDialogs dialogs(options.copies);
   NoDesktop desktop;
