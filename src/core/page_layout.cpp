@@ -1,5 +1,9 @@
 #include "core/page_layout.h"
 
+#include <algorithm>
+
+#include "core/exam_catalogue.h"
+
 namespace ventelle {
 namespace {
 
@@ -52,6 +56,34 @@ PageLayout determinePageLayout(const PageLayoutInputs& inputs) {
   layout.gridColumns = count == 20 ? 2 : count == 30 ? 3 : 4;
   layout.gridRows = count == 60 ? 15 : 10;
   return layout;
+}
+
+std::vector<int> offeredQuestionCounts(int examIndex) {
+  struct Options {
+    bool instructor, confirmed;
+  };
+  const std::string& prefix = examInfo(examIndex).bankPrefix;
+  std::vector<Options> reachable;
+  if (examIndex == 7 || examIndex == 10)
+    reachable = {{false, false}};
+  else if (examIndex == 8 || examIndex == 11)
+    reachable = {{true, false}, {false, true}};
+  else if (isDgacBank(prefix))
+    reachable = {{false, false}, {true, false}};
+  else
+    reachable = {{false, false}, {true, false}, {false, true}};
+  std::vector<int> counts;
+  for (const Options& o : reachable) {
+    PageLayoutInputs in;
+    in.examIndex = examIndex;
+    in.bankPrefix = prefix;
+    in.instructorTest = o.instructor;
+    in.confirmedTest = o.confirmed;
+    counts.push_back(determinePageLayout(in).questionCount);
+  }
+  std::sort(counts.begin(), counts.end());
+  counts.erase(std::unique(counts.begin(), counts.end()), counts.end());
+  return counts;
 }
 
 }  // namespace ventelle

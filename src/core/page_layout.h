@@ -2,6 +2,7 @@
 // The size of a questionnaire, its printed title and subtitle, and the shape
 // of its answer grid, from the exam and its options.
 #include <string>
+#include <vector>
 
 namespace ventelle {
 
@@ -23,5 +24,11 @@ struct PageLayout {
 };
 
 PageLayout determinePageLayout(const PageLayoutInputs& inputs);
+
+// The questionnaire sizes an exam offers through its size options, smallest
+// first. The 2004 pilot brevets show neither option; the confirmed brevets
+// cannot leave their 30-question test but for the 20-question one; the
+// authority's exams offer the instructor option only, which keeps their size.
+std::vector<int> offeredQuestionCounts(int examIndex);
 
 }  // namespace ventelle

@@ -92,7 +92,7 @@ void printGrid(PrintCursor& cursor, const PrintedQuestionnaire& questionnaire, b
                known && questionnaire.federationExam);
     }
   }
-  printFooter(cursor);
+  printFooter(cursor, questionnaire.paperCode);
   cursor.endPage();
 }
 

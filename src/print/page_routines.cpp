@@ -80,11 +80,13 @@ std::vector<std::string_view> wrapAtCommas(const PrintCursor& cursor, std::strin
   return lines;
 }
 
-void printFooter(PrintCursor& cursor) {
+void printFooter(PrintCursor& cursor, std::string_view paperCode) {
+  std::string footer = kFooterText;
+  if (!paperCode.empty()) footer += " - réf. " + std::string(paperCode);
   cursor.setFont(kFooterFont);
-  cursor.x = cursor.pageWidth() - cursor.textWidth(kFooterText);
+  cursor.x = cursor.pageWidth() - cursor.textWidth(footer);
   cursor.y = cursor.pageHeight() - cursor.textHeight("A°");
-  cursor.printLine(kFooterText);
+  cursor.printLine(footer);
 }
 
 void printPageNumber(PrintCursor& cursor, int page) {

@@ -14,8 +14,9 @@ namespace ventelle {
 inline const std::string kFooterText = "Ventelle V " + std::string(kVersion) + " - par l'équipe Ventelle";
 
 // C°_BasDePage: the footer in 8 points, not bold, at the bottom right of the
-// page. Leaves the cursor in that font.
-void printFooter(PrintCursor& cursor);
+// page, ending with the paper code when there is one ("... - réf. 7KQ2MX").
+// Leaves the cursor in that font.
+void printFooter(PrintCursor& cursor, std::string_view paperCode = {});
 // NuméroterPage: "Page n" at the bottom left, in the current font (the
 // footer's when called after it).
 void printPageNumber(PrintCursor& cursor, int page);

@@ -30,6 +30,7 @@ struct PrintedQuestionnaire {
   int gridRows = 0;
   bool federationExam = false;  // the correction grid shows each answer's points
   std::vector<PrintedQuestion> questions;
+  std::string paperCode;  // printed in the footer of every page; empty for blank sheets
 };
 
 struct PrintedErrorReport {

@@ -74,8 +74,8 @@ void printCopy(PrintDevice& device, const PrintedQuestionnaire& questionnaire) {
   PrintCursor cursor(device);
   cursor.setUnit(PrintUnit::Millimetres);
   int page = 0;
-  const auto finishPage = [&page](PrintCursor& c) {
-    printFooter(c);
+  const auto finishPage = [&page, &questionnaire](PrintCursor& c) {
+    printFooter(c, questionnaire.paperCode);
     printPageNumber(c, ++page);
     c.endPage();
   };

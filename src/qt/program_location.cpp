@@ -28,16 +28,21 @@ std::string fileChecksum(const std::filesystem::path& file) {
   return hash.result().toHex().toStdString();
 }
 
-ProgramLocation locateProgramFolder(const std::filesystem::path& executableFolder) {
+ProgramFolders findProgramFolders(const std::filesystem::path& executableFolder) {
   const bool buildTree = isBuildTree(executableFolder);
   const auto shipped = buildTree ? executableFolder / "data"
                                  : (executableFolder / ".." / "share" / "ventelle").lexically_normal();
-  if (buildTree && writable(shipped)) return {ProgramFolder(shipped), {}};
-  const std::filesystem::path user =
-      std::filesystem::path(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString()) /
-      "Ventelle";
-  auto review = reviewUserCopy(user, shipped, fileChecksum);
-  return {ProgramFolder(user, shipped), std::move(review.newEdits), review.folderMade};
+  if (buildTree && writable(shipped)) return {shipped, std::nullopt};
+  return {shipped,
+          std::filesystem::path(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString()) /
+              "Ventelle"};
+}
+
+ProgramLocation locateProgramFolder(const std::filesystem::path& executableFolder) {
+  const ProgramFolders folders = findProgramFolders(executableFolder);
+  if (!folders.user) return {ProgramFolder(folders.shipped), {}};
+  auto review = reviewUserCopy(*folders.user, folders.shipped, fileChecksum);
+  return {ProgramFolder(*folders.user, folders.shipped), std::move(review.newEdits), review.folderMade};
 }
 
 }  // namespace ventelle

@@ -1,5 +1,6 @@
 #pragma once
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,15 @@ struct ProgramLocation {
   std::vector<std::string> editedCopies;  // the user's edits of shipped files, to tell once
   bool userFolderMade = true;             // false: nothing the user does can be saved
 };
+
+// Where the program's folders are, found as locateProgramFolder finds them
+// but without making or changing anything: the shipped folder, and the
+// user's folder when the program writes there rather than in the shipped one.
+struct ProgramFolders {
+  std::filesystem::path shipped;
+  std::optional<std::filesystem::path> user;
+};
+ProgramFolders findProgramFolders(const std::filesystem::path& executableFolder);
 
 // The shipped program folder is "data" beside the executable (the build
 // tree), else "../share/ventelle" (an installed program). A build tree's

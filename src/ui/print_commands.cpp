@@ -5,9 +5,11 @@
 #include <optional>
 
 #include "core/jpeg_size.h"
+#include "print/paper_code.h"
 #include "quiz/error_report.h"
 #include "ui/exam_switch.h"
 #include "ui/messages.h"
+#include "ui/questionnaire_generation.h"
 #include "users/user_names.h"
 
 namespace ventelle {
@@ -76,6 +78,21 @@ PrintedPicture pictureOf(const WindowContext& ctx, const std::string& name, std:
   return {file.string(), size->width * kTwipsPerPixel / kTwipsPerMm, size->height * kTwipsPerPixel / kTwipsPerMm};
 }
 
+// The code of the first n questions composed: the exam, then each question's
+// history entry (chapter and name) and the file places of its answers in the
+// order they print.
+std::string composedPaperCode(const WindowContext& ctx, std::size_t n) {
+  std::string text = std::to_string(ctx.examIndex) + "\n";
+  const auto& records = ctx.quiz.questionRecords;
+  const auto& entries = ctx.controls.historique;
+  for (std::size_t i = 0; i < n && i < records.size() && i < entries.size(); ++i) {
+    text += entries[i] + ":";
+    for (int k = 1; k <= records[i].nbRep; ++k) text += (k > 1 ? "," : "") + std::to_string(records[i].ordre[k]);
+    text += "\n";
+  }
+  return paperCode(text);
+}
+
 // The composed questionnaire; with `missing`, its pictures too.
 PrintedQuestionnaire composedQuestionnaire(const WindowContext& ctx, const PageLayout& layout,
                                            std::vector<std::string>* missing) {
@@ -92,6 +109,7 @@ PrintedQuestionnaire composedQuestionnaire(const WindowContext& ctx, const PageL
     }
     if (missing && !record.nom.empty()) question.picture = pictureOf(ctx, record.nom, *missing);
   }
+  printed.paperCode = composedPaperCode(ctx, n);
   return printed;
 }
 
@@ -137,6 +155,9 @@ void printAnswerSheets(WindowContext& ctx) {
   if (!copies) return;
   PrintJob job = jobOf(DocumentKind::AnswerSheets, kAnswerSheetsDocument + " " + layout.title, *copies);
   job.questionnaire = questionnaireFrame(ctx, layout);
+  // Sheets for the questionnaire being prepared carry its code; blank ones none.
+  if (inPrintPreparation(ctx))
+    job.questionnaire.paperCode = composedPaperCode(ctx, layout.gridColumns * layout.gridRows);
   send(ctx, job);
 }
 

@@ -60,6 +60,7 @@ void recordShownQuestion(WindowContext& ctx, std::size_t slot) {
     const bool used = k <= q.answerCount;
     record.rep[k] = used ? ctx.controls.check[k].caption : std::string();
     record.pts[k] = used ? static_cast<int>(std::lround(q.answerValues[k])) : 0;
+    record.ordre[k] = used ? q.answerOrder[k] : 0;
   }
 }
 

@@ -76,5 +76,12 @@ TEST(PageLayout, TitleNamesTheBankAndFor2004TheWing) {
   for (const auto& [exam, title] : titles) EXPECT_EQ(determinePageLayout(inputsFor(exam, false, false)).title, title) << exam;
 }
 
+// What the size options can reach on each exam's menus.
+TEST(PageLayout, EachExamOffersTheSizesItsOptionsReach) {
+  const std::vector<std::vector<int>> sizes = {
+      {20, 30, 60}, {20, 30, 60}, {60}, {40}, {60}, {20, 30, 60}, {60}, {20, 30}, {20, 30, 60}, {60}, {20, 30}};
+  for (int exam = 1; exam <= kExamCount; ++exam) EXPECT_EQ(offeredQuestionCounts(exam), sizes[exam - 1]) << exam;
+}
+
 }  // namespace
 }  // namespace ventelle

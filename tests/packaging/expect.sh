@@ -41,6 +41,19 @@ expect_desktop_files() {  # PREFIX
   fi
 }
 
+# The two tools beside the program, each answering --help.
+expect_tools() {  # PREFIX
+  local tool help
+  for tool in ventelle-print ventelle-check-bank; do
+    if [ -x "$1/bin/$tool" ]; then
+      help=$("$1/bin/$tool" --help 2>&1) || fail "$tool --help failed: $help"
+      [[ "$help" == "Usage : $tool"* ]] || fail "$tool --help prints: $help"
+    else
+      fail "missing executable bin/$tool"
+    fi
+  done
+}
+
 # The shipped program folder: the banks and texts, nothing made at run time.
 expect_program_folder() {  # FOLDER
   local f="$1" name

@@ -31,6 +31,7 @@ done
 root="$tmp/root"
 dpkg -x "$deb" "$root" || fail "dpkg -x failed"
 expect_desktop_files "$root/usr"
+expect_tools "$root/usr"
 expect_program_folder "$root/usr/share/ventelle"
 [ -z "$(find "$root" -path "$root/usr" -prune -o -print | grep -Fvx "$root")" ] || fail "files outside /usr"
 

@@ -90,6 +90,15 @@ TEST(PageRoutines, FooterSitsBottomRightAndThePageNumberBottomLeft) {
   EXPECT_NEAR(footerZoneTop(page.cursor), 277 - 3.2 - 2, 0.01);
 }
 
+TEST(PageRoutines, APaperCodeEndsTheFooterStillFlushRight) {
+  TenPointPage page;
+  printFooter(page.cursor, "7KQ2MX");
+  ASSERT_EQ(page.device.texts.size(), 1u);
+  const auto& footer = page.device.texts[0];
+  EXPECT_EQ(footer.text, "Ventelle V 6.1 - par l'équipe Ventelle - réf. 7KQ2MX");
+  EXPECT_NEAR(footer.x + page.device.textWidth(footer.text), 190, 0.5);
+}
+
 TEST(PageRoutines, ATextWiderThanThePageIsCentredLineByLine) {
   TenPointPage page;
   printCentred(page.cursor, "Titre");

@@ -51,6 +51,27 @@ std::map<std::string, std::string> contents(const fs::path& folder) {
   return files;
 }
 
+// A profile on `exam` with the lower levels included or not, the size
+// options as given, and `errors` in chapter 1 of that exam's section.
+std::string profile(int exam, bool includeLower, int instructor, int confirmed, const std::string& errors) {
+  const std::vector<std::pair<int, int>> sections = {{1, 6}, {2, 9}, {6, 7}, {7, 8}, {8, 8}, {9, 7},
+                                                     {10, 8}, {11, 6}, {5, 5}, {4, 6}, {3, 6}};
+  const std::vector<std::string> names = {"[Manuel]", "[2000]",  "[2004PI]", "[2004PP]", "[2004PC]", "[2004DI]",
+                                          "[2004DP]", "[2004DC]", "[Planeur]", "[ULM]",    "[Avion]"};
+  std::string text = "V 6.1,Classique," + std::to_string(exam) + ",1,1,1,1,1,1,1,1,0," +
+                     (includeLower ? "#TRUE#" : "#FALSE#") + ",0,1," + std::to_string(instructor) + "," +
+                     std::to_string(confirmed) + ",#TRUE#,#TRUE#,\"\",\"\",\"\",\"\",8\n\n";
+  for (std::size_t s = 0; s < sections.size(); ++s) {
+    text += names[s] + "\n";
+    for (int k = 1; k <= sections[s].second; ++k)
+      text += "Chapitre" + std::to_string(k) + "=" + (sections[s].first == exam && k == 1 ? errors : "") + "\n";
+    text += "\n";
+  }
+  return text + "[Historique]\n";
+}
+
+std::string allText(const fs::path& pdf) { return run("pdftotext -layout '" + pdf.string() + "' -").output; }
+
 class PrintCommand : public ::testing::Test {
  protected:
   void SetUp() override { fs::copy(VENTELLE_DATA_DIR, program.path(), fs::copy_options::recursive); }
@@ -105,20 +126,11 @@ TEST_F(PrintCommand, WritesTheFourDocumentsAndLeavesTheProgramFolderAsItWas) {
   EXPECT_NE(pageText(out("r.pdf"), 1).find("Historique des erreurs sur le QCM Parapente 2004"), std::string::npos);
 }
 
-TEST_F(PrintCommand, TheSameSeedDrawsTheSameQuestionnaire) {
-  ASSERT_EQ(print("--seed 7 --questionnaire '" + out("1.pdf").string() + "'").status, 0);
-  ASSERT_EQ(print("--seed 7 --questionnaire '" + out("2.pdf").string() + "'").status, 0);
-  ASSERT_EQ(print("--seed 8 --questionnaire '" + out("3.pdf").string() + "'").status, 0);
-  EXPECT_EQ(run("pdftotext '" + out("1.pdf").string() + "' -").output,
-            run("pdftotext '" + out("2.pdf").string() + "' -").output);
-  EXPECT_NE(run("pdftotext '" + out("1.pdf").string() + "' -").output,
-            run("pdftotext '" + out("3.pdf").string() + "' -").output);
-}
-
 TEST_F(PrintCommand, RefusesWhatItCannotDoWithAMessage) {
   for (const auto& [arguments, message] : std::vector<std::pair<std::string, std::string>>{
-           {"--exam 4 --size 20 --correction x.pdf", "cet examen ne propose pas de questionnaire de 20 questions."},
-           {"--exam 7 --size 30 --correction x.pdf", "cet examen ne propose pas de questionnaire de 30 questions."},
+           {"--exam 4 --size 20 --correction x.pdf", "l'examen 4 propose 40 questions, pas 20."},
+           {"--exam 7 --size 30 --correction x.pdf", "l'examen 7 propose 60 questions, pas 30."},
+           {"--exam 8 --size 60 --correction x.pdf", "l'examen 8 propose 20 ou 30 questions, pas 60."},
            {"--exam 4 --include-lower --correction x.pdf", "cet examen n'a pas de QCMs inférieurs à inclure."},
            {"--user Personne --error-report x.pdf", "l'utilisateur Personne n'a pas de profil"},
            {"--copies 0 --correction x.pdf", "--copies attend un nombre d'exemplaires de 1 à 100."}}) {
@@ -128,7 +140,66 @@ TEST_F(PrintCommand, RefusesWhatItCannotDoWithAMessage) {
   }
   const Outcome unwritable = print("--correction /proc/ventelle/c.pdf");
   EXPECT_EQ(unwritable.status, 1);
-  EXPECT_NE(unwritable.output.find("n'a pas pu être écrit"), std::string::npos) << unwritable.output;
+  EXPECT_NE(unwritable.output.find("ventelle-print : le fichier /proc/ventelle/c.pdf n'a pas pu être écrit (dossier "
+                                   "introuvable ou protégé en écriture, ou disque plein).\n"),
+            std::string::npos)
+      << unwritable.output;
+  EXPECT_EQ(unwritable.output.find("imprim"), std::string::npos) << unwritable.output;
+}
+
+// A user's papers are those of the user's exam, options and lower levels,
+// unless the command line says otherwise.
+TEST_F(PrintCommand, AUserPrintsTheirOwnExamAndOptionsUnlessToldOtherwise) {
+  program.write("Lucie.ini", profile(10, true, 0, 0, "27"));  // Delta pilot brevet, lower levels included
+  program.write("Marc.ini", profile(6, false, 0, 1, ""));      // paraglider initial brevet, 30 questions
+  struct Row {
+    std::string arguments;
+    std::vector<std::string> shown;  // on the error report, then on the correction grid
+  };
+  const std::vector<Row> rows = {
+      {"--user Lucie", {"Delta 2004", "- Brevet de Pilote - QCMs B. Initial inclus", "-Pilote:27",
+                        "- brevet de pilote - QCMs cumulés -"}},
+      {"--user Lucie --no-include-lower", {"- Brevet de Pilote -", "27", "- brevet de pilote -"}},
+      {"--user Lucie --exam 7", {"Parapente 2004", "QCM Parapente v2004 (FFVL)"}},
+      {"--user Marc", {"- Brevet Initial -", "- brevet initial (30 questions) -"}},
+      {"--user Marc --size 60", {"- brevet initial (60 questions) -"}},
+      {"--user Marc --size 20", {"- brevet initial (20 questions) -"}},
+      {"--exam 4 --size 40", {"ULM", "- certificat d'aptitude -"}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.arguments);
+    const Outcome done = print(row.arguments + " --seed 3 --error-report '" + out("r.pdf").string() +
+                               "' --correction '" + out("c.pdf").string() + "'");
+    ASSERT_EQ(done.status, 0) << done.output;
+    const std::string text = allText(out("r.pdf")) + allText(out("c.pdf"));
+    for (const auto& shown : row.shown) EXPECT_NE(text.find(shown), std::string::npos) << shown << "\n" << text;
+  }
+}
+
+// One draw for the questionnaire, its answer sheets and its grid, which
+// carry its code; the seed drawn is told, and gives the same papers again.
+TEST_F(PrintCommand, TheThreePapersOfARunShareOneCodeAndTheToldSeedDrawsThemAgain) {
+  const std::string papers = "--questionnaire '" + out("q.pdf").string() + "' --answer-sheets '" +
+                             out("a.pdf").string() + "' --correction '" + out("c.pdf").string() +
+                             "' --error-report '" + out("r.pdf").string() + "'";
+  const Outcome first = print(papers);
+  ASSERT_EQ(first.status, 0) << first.output;
+  std::smatch told;
+  ASSERT_TRUE(std::regex_search(first.output, told,
+                                std::regex("Graine du tirage : (\\d+) \\(--seed \\1 tire le même questionnaire\\)\n"
+                                           "Référence des papiers : ([0-9A-Z]{6})\n")))
+      << first.output;
+  const std::string seed = told[1], code = told[2];
+  for (const char* name : {"q.pdf", "a.pdf", "c.pdf"})
+    EXPECT_NE(allText(out(name)).find("réf. " + code), std::string::npos) << name;
+  EXPECT_EQ(allText(out("r.pdf")).find("réf."), std::string::npos);
+  const std::string questionnaire = allText(out("q.pdf"));
+
+  const Outcome again = print("--seed " + seed + " " + papers);
+  ASSERT_EQ(again.status, 0) << again.output;
+  EXPECT_EQ(again.output.find("Graine"), std::string::npos) << again.output;
+  EXPECT_NE(again.output.find("Référence des papiers : " + code), std::string::npos) << again.output;
+  EXPECT_EQ(allText(out("q.pdf")), questionnaire);
 }
 
 // Files may grow to 100 KiB only (the shell counts 512-byte blocks): room for

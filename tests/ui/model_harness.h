@@ -116,8 +116,9 @@ class ModelHarness {
     queuePlace(chapter, place);
   }
   // Plans a draw by question priority over the eight chapters, as a
-  // questionnaire composed for print draws.
-  void queueOverAllChapters(int chapter, int place) {
+  // questionnaire composed for print draws; the answers in file order, or
+  // the other way round.
+  void queueOverAllChapters(int chapter, int place, bool reversedAnswers = false) {
     int before = 0, total = 0;
     for (int k = 1; k <= 8; ++k) {
       const int count = static_cast<int>(bank_[k].size());
@@ -125,11 +126,11 @@ class ModelHarness {
       total += count;
     }
     random.queueDraw(before + place, total);
-    queuePlace(chapter, place);
+    queuePlace(chapter, place, reversedAnswers);
   }
-  void queuePlace(int chapter, int place) {
+  void queuePlace(int chapter, int place, bool reversedAnswers = false) {
     random.queueDraw(place, static_cast<int>(bank_[chapter].size()));
-    queueAnswerOrder(bank_[chapter][place - 1]);
+    queueAnswerOrder(bank_[chapter][place - 1], reversedAnswers);
   }
   // A question already asked: the draw goes on to another, so no answer order.
   void queueAskedAgain(int chapter, int place) {
@@ -190,9 +191,9 @@ class ModelHarness {
     for (std::string name; std::getline(list, name, ',');) names.push_back(name);
     return names;
   }
-  void queueAnswerOrder(const BankQuestion& q) {
+  void queueAnswerOrder(const BankQuestion& q, bool reversed = false) {
     const int n = static_cast<int>(q.answers.size());
-    for (int i = 1; i <= n; ++i) random.queueDraw(i, n);
+    for (int i = 1; i <= n; ++i) random.queueDraw(reversed ? n + 1 - i : i, n);
   }
   int boxOf(const std::string& caption) const {
     for (int i = 1; i <= kMaxAnswers; ++i)

@@ -112,6 +112,52 @@ TEST_F(PrintTest, AnswerSheetsAreBlankGridsOfTheExam) {
   EXPECT_FALSE(jobs()[1].questionnaire.federationExam);
 }
 
+// One code on a composed questionnaire, its answer sheets and its grid, so
+// that papers and grid are matched; blank sheets and the report carry none.
+TEST_F(PrintTest, TheComposedPapersShareOnePaperCodeThatAReplacedQuestionChanges) {
+  const auto codeOf = [this](const std::string& command) {
+    h.dialogs.answers = {"1"};
+    h.model.menuCommand(command);
+    return jobs().back().questionnaire.paperCode;
+  };
+  EXPECT_EQ(codeOf("mnuImprimerReponse"), "");
+  generate();
+
+  const std::string code = codeOf("mnuImprimeQuestionnaire");
+  EXPECT_EQ(code.size(), 6u);
+  EXPECT_EQ(codeOf("mnuImprimerReponse"), code);
+  EXPECT_EQ(codeOf("mnuImprimeCorrige"), code);
+
+  h.queueOverAllChapters(1, 3);
+  h.model.historyDoubleClick(59);
+  const std::string replaced = codeOf("mnuImprimeCorrige");
+  EXPECT_NE(replaced, code);
+  EXPECT_EQ(codeOf("mnuImprimerReponse"), replaced);
+
+  h.model.questionClick();  // "Retour au Questionnaire"
+  EXPECT_EQ(codeOf("mnuImprimerReponse"), "");
+}
+
+// The code names the answer order too: the same questions with their answers
+// in another order are other papers.
+TEST(PaperCode, FollowsTheAnswerOrderOfTheComposedQuestions) {
+  const auto composed = [](bool reversed) {
+    ModelHarness h;
+    h.addQuestion(8, {"8i", {{"Oui", 6}, {"Non", -6}}});
+    h.start();
+    h.queueOverAllChapters(8, 2, reversed);
+    for (int place = 1; place <= 59; ++place) h.queueOverAllChapters(3, place);
+    h.model.menuCommand("mnuGenerer");
+    h.model.menuCommand("mnuImprimeCorrige");
+    return h.printer.jobs.at(0).questionnaire;
+  };
+  const PrintedQuestionnaire inOrder = composed(false), again = composed(false), reversed = composed(true);
+  ASSERT_EQ(inOrder.questions.at(0).answers, (Texts{"Oui", "Non"}));
+  ASSERT_EQ(reversed.questions.at(0).answers, (Texts{"Non", "Oui"}));
+  EXPECT_EQ(again.paperCode, inOrder.paperCode);
+  EXPECT_NE(reversed.paperCode, inOrder.paperCode);
+}
+
 // The typed count and the copies printed; 0: nothing printed, the printer not called.
 TEST_F(PrintTest, TheCopyCountIsTheLeadingNumberRoundedAndBelowOneNothingPrints) {
   const std::vector<std::pair<std::optional<std::string>, int>> cases = {

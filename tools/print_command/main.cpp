@@ -3,16 +3,19 @@
 // window. It works on a private copy of the program folder, which it never
 // changes.
 #include <QGuiApplication>
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
-#include <map>
+#include <random>
 
 #include "bank/chapter_library.h"
-#include "core/clock_random.h"
 #include "core/exam_catalogue.h"
 #include "core/fatal_error.h"
+#include "core/page_layout.h"
 #include "core/seeded_random.h"
+#include "core/user_copy.h"
 #include "print_options.h"
+#include "qt/program_location.h"
 #include "qt/qt_print_service.h"
 #include "ui/main_window_model.h"
 #include "ui/user_menu.h"
@@ -51,20 +54,28 @@ class PdfFiles : public PrintService {
  public:
   fs::path target;
   bool written = false;  // whether the last job reached its file whole
+  std::string paperCode;  // of the last questionnaire, sheets or grid written
   PrintOutcome print(const PrintJob& job) override {
     written = printToPdf(job, target);
-    return written ? PrintOutcome::Printed : PrintOutcome::Failed;
+    if (written && !job.questionnaire.paperCode.empty()) paperCode = job.questionnaire.paperCode;
+    // A file that cannot be written is told by the tool itself, naming it:
+    // the window's message about the printer is not for a terminal.
+    return written ? PrintOutcome::Printed : PrintOutcome::Cancelled;
   }
 };
 
-// A private copy of the program folder, removed on the way out.
+// A private copy of the program folder, removed on the way out; an empty
+// folder when there is nothing to copy.
 class ScratchFolder {
  public:
-  explicit ScratchFolder(const fs::path& original)
+  explicit ScratchFolder(const std::optional<fs::path>& original)
       : path_(fs::temp_directory_path() / ("ventelle-print-" + std::to_string(::getpid()))) {
     std::error_code error;
     fs::remove_all(path_, error);
-    fs::copy(original, path_, fs::copy_options::recursive, error);
+    if (original && fs::exists(*original, error))
+      fs::copy(*original, path_, fs::copy_options::recursive, error);
+    else
+      fs::create_directories(path_, error);
     if (error) {
       fs::remove_all(path_, error);
       throw FatalError("la copie de travail du dossier du programme n'a pas pu être faite dans " + path_.string() +
@@ -86,10 +97,6 @@ int fail(const std::string& message, int code) {
   return code;
 }
 
-fs::path defaultFolder(const char* program) {
-  return fs::weakly_canonical(fs::path(program)).parent_path() / "data";
-}
-
 // The menu item of that user, letter case aside.
 std::optional<std::string> userItem(const MainWindowModel& model, const std::string& user) {
   const MenuBar& menus = model.controls().menus;
@@ -98,70 +105,113 @@ std::optional<std::string> userItem(const MainWindowModel& model, const std::str
   return std::nullopt;
 }
 
-// Sets the test size asked for; false when the exam does not offer it.
-bool chooseSize(MainWindowModel& model, std::optional<int> size) {
-  if (!size) return true;
-  const auto& menus = model.controls().menus;
-  if (*size == 30 && menus.at("mnuConfirme").visible && !menus.at("mnuConfirme").checked)
-    model.menuCommand("mnuConfirme");
-  if (*size == 20 && menus.at("mnuQBi").visible && !menus.at("mnuQBi").checked) model.menuCommand("mnuQBi");
-  return model.pageLayout().questionCount == *size;
+// Ticks or unticks a menu item through its command.
+void setChecked(MainWindowModel& model, const std::string& item, bool checked) {
+  if (model.controls().menus.at(item).checked != checked) model.menuCommand(item);
 }
 
-int run(const PrintOptions& options, const char* program) {
-  const fs::path folder = options.folder ? *options.folder : defaultFolder(program);
-  if (!fs::is_directory(folder)) return fail("le dossier du programme " + folder.string() + " est introuvable.", kBadArguments);
-  if (options.user && !fs::exists(folder / (*options.user + ".ini")))
-    return fail("l'utilisateur " + *options.user + " n'a pas de profil dans " + folder.string() + ".", kBadArguments);
-  const ScratchFolder scratch(folder);
+// Sets the size options, both ways, for a size the exam offers. A size the
+// options already give is left as it is (the authority's exams give theirs
+// with or without the instructor option).
+void chooseSize(MainWindowModel& model, int size) {
+  if (model.pageLayout().questionCount == size) return;
+  if (size == 20) {
+    setChecked(model, "mnuQBi", true);
+  } else if (size == 30) {
+    setChecked(model, "mnuConfirme", true);
+  } else {
+    setChecked(model, "mnuQBi", false);
+    setChecked(model, "mnuConfirme", false);
+  }
+}
+
+// The folder the program reads, copied, and where profiles are looked for.
+struct WorkFolders {
+  std::optional<fs::path> copied;  // copied into the scratch folder, read and written there
+  std::optional<fs::path> shipped;  // read beneath it, never written
+  fs::path profiles;
+};
+
+WorkFolders workFolders(const PrintOptions& options) {
+  if (options.folder) return {*options.folder, std::nullopt, *options.folder};
+  const ProgramFolders found = findProgramFolders(QCoreApplication::applicationDirPath().toStdString());
+  if (!found.user) return {found.shipped, std::nullopt, found.shipped};
+  return {*found.user, found.shipped, *found.user};
+}
+
+int run(const PrintOptions& options) {
+  const WorkFolders folders = workFolders(options);
+  const fs::path& checked = folders.shipped ? *folders.shipped : *folders.copied;
+  if (!fs::is_directory(checked))
+    return fail("le dossier du programme " + checked.string() + " est introuvable.", kBadArguments);
+  const ScratchFolder scratch(folders.copied);
+  // Over the shipped folder, the copy is sorted out as the program sorts out
+  // the user's folder: its subfolders made, stale copies of shipped files gone.
+  if (folders.shipped) reviewUserCopy(scratch.path(), *folders.shipped, fileChecksum);
 
   TerminalDialogs dialogs(options.copies);
   NoDesktop desktop;
-  ClockRandom clock;
-  std::optional<SeededRandom> seeded;
-  if (options.seed) seeded.emplace(*options.seed);
-  RandomSource& random = seeded ? static_cast<RandomSource&>(*seeded) : clock;
-  ChapterLibrary library{ProgramFolder(scratch.path())};
+  const bool seedDrawn = !options.seed;
+  std::random_device entropy;
+  const std::uint64_t seed = options.seed ? *options.seed : (std::uint64_t{entropy()} << 32) ^ entropy();
+  SeededRandom random(seed);
+  ChapterLibrary library{folders.shipped ? ProgramFolder(scratch.path(), *folders.shipped)
+                                         : ProgramFolder(scratch.path())};
   PdfFiles pdf;
   MainWindowModel model(dialogs, desktop, random, library, pdf);
   model.start();
 
   if (options.user) {
     const auto item = userItem(model, *options.user);
-    if (!item) return fail("l'utilisateur " + *options.user + " est introuvable.", kBadArguments);
+    if (!item)
+      return fail("l'utilisateur " + *options.user + " n'a pas de profil dans " + folders.profiles.string() + ".",
+                  kBadArguments);
     model.menuCommand(*item);
   }
-  if (model.examIndex() != options.exam) model.menuCommand(examInfo(options.exam).menuItem);
-  if (model.controls().menus.at("mnuInclure").checked != options.includeLower) {
-    if (options.includeLower && !model.controls().menus.at("mnuInclure").visible)
+  // A user's own exam unless another is asked for.
+  const int exam = options.exam ? *options.exam : options.user ? model.examIndex() : kDefaultExam;
+  if (model.examIndex() != exam) model.menuCommand(examInfo(exam).menuItem);
+  if (options.includeLower && model.controls().menus.at("mnuInclure").checked != *options.includeLower) {
+    if (*options.includeLower && !model.controls().menus.at("mnuInclure").visible)
       return fail("cet examen n'a pas de QCMs inférieurs à inclure.", kBadArguments);
     model.menuCommand("mnuInclure");
   }
-  if (!chooseSize(model, options.size))
-    return fail("cet examen ne propose pas de questionnaire de " + std::to_string(*options.size) + " questions.",
-                kBadArguments);
+  if (options.size) {
+    const auto sizes = offeredQuestionCounts(exam);
+    if (std::find(sizes.begin(), sizes.end(), *options.size) == sizes.end())
+      return fail("l'examen " + std::to_string(exam) + " propose " + sizeList(exam) + " questions, pas " +
+                      std::to_string(*options.size) + ".",
+                  kBadArguments);
+    chooseSize(model, *options.size);
+  }
 
-  const std::vector<std::pair<const std::optional<fs::path>*, std::string>> documents = {
-      {&options.errorReport, "mnuImprimerErreurs"},
-      {&options.answerSheets, "mnuImprimerReponse"},
-      {&options.questionnaire, "mnuImprimeQuestionnaire"},
-      {&options.correction, "mnuImprimeCorrige"}};
-  const bool needsQuestionnaire = options.questionnaire || options.correction;
-  bool generated = false;
-  for (const auto& [target, command] : documents) {
-    if (!*target) continue;
-    if (needsQuestionnaire && !generated && (command == "mnuImprimeQuestionnaire" || command == "mnuImprimeCorrige")) {
-      model.menuCommand("mnuGenerer");
-      if (!model.controls().menus.at("mnuImprimeQuestionnaire").enabled)
-        return fail("le questionnaire n'a pas pu être tiré.", kFailure);
-      generated = true;
-    }
-    pdf.target = fs::absolute(**target);
+  const auto print = [&](const std::optional<fs::path>& target, const std::string& command) {
+    if (!target) return true;
+    pdf.target = fs::absolute(*target);
     pdf.written = false;
     model.menuCommand(command);
-    if (!pdf.written)
-      return fail("le fichier " + pdf.target.string() + " n'a pas pu être écrit.", kFailure);
-  }
+    return pdf.written;
+  };
+  const auto unwritten = [&pdf] {
+    return fail("le fichier " + pdf.target.string() +
+                    " n'a pas pu être écrit (dossier introuvable ou protégé en écriture, ou disque plein).",
+                kFailure);
+  };
+  // Print preparation greys the error report out: it comes first.
+  if (!print(options.errorReport, "mnuImprimerErreurs")) return unwritten();
+
+  // The questionnaire is drawn before any of its papers, so that its answer
+  // sheets and its grid are its own and carry its code.
+  const bool drawn = options.questionnaire || options.answerSheets || options.correction;
+  if (!drawn) return 0;
+  model.menuCommand("mnuGenerer");
+  if (!model.controls().menus.at("mnuImprimeQuestionnaire").enabled)
+    return fail("le questionnaire n'a pas pu être tiré.", kFailure);
+  if (!print(options.questionnaire, "mnuImprimeQuestionnaire") ||
+      !print(options.answerSheets, "mnuImprimerReponse") || !print(options.correction, "mnuImprimeCorrige"))
+    return unwritten();
+  if (seedDrawn) std::cout << "Graine du tirage : " << seed << " (--seed " << seed << " tire le même questionnaire)\n";
+  std::cout << "Référence des papiers : " << pdf.paperCode << "\n";
   return 0;
 }
 
@@ -179,7 +229,7 @@ int main(int argc, char* argv[]) {
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QGuiApplication app(argc, argv);
   try {
-    return run(options, argv[0]);
+    return run(options);
   } catch (const FatalError& error) {
     return fail(error.what(), kFailure);
   }

@@ -10,11 +10,11 @@
 namespace ventelle {
 
 struct PrintOptions {
-  int exam = 7;
+  std::optional<int> exam;  // the user's own exam when absent, else the default exam
   std::optional<std::uint64_t> seed;  // the same seed draws the same questionnaire
   int copies = 1;
-  std::optional<int> size;  // 20, 30 or 60 questions; the exam's own size when absent
-  bool includeLower = false;
+  std::optional<int> size;  // 20, 30, 40 or 60 questions; the size set by the options when absent
+  std::optional<bool> includeLower;  // as the user's profile sets it when absent
   std::optional<std::filesystem::path> folder;  // the program folder
   std::optional<std::filesystem::path> questionnaire;
   std::optional<std::filesystem::path> answerSheets;
@@ -29,5 +29,8 @@ std::variant<PrintOptions, std::string> parsePrintOptions(const std::vector<std:
 
 // What --help prints.
 std::string printUsage();
+
+// "20, 30 ou 60": the sizes an exam offers, as a French list.
+std::string sizeList(int examIndex);
 
 }  // namespace ventelle
