@@ -167,6 +167,9 @@ int run(const PrintOptions& options) {
       return fail("l'utilisateur " + *options.user + " n'a pas de profil dans " + folders.profiles.string() + ".",
                   kBadArguments);
     model.menuCommand(*item);
+    // A profile that cannot be read leaves the default user active.
+    if (!sameUserName(model.activeUserName(), *options.user))
+      return fail("le profil de l'utilisateur " + *options.user + " ne peut pas être lu.", kFailure);
   }
   // A user's own exam unless another is asked for.
   const int exam = options.exam ? *options.exam : options.user ? model.examIndex() : kDefaultExam;
