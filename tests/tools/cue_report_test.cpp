@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "fakes/temp_folder.h"
 
 namespace ventelle::bankcheck {
@@ -69,24 +71,96 @@ TEST(NearDuplicates, AreTheSamePointAskedTwiceWithinReachOfOneQuestionnaire) {
   EXPECT_TRUE(measureCues("essai", {same1, same2}, never, limits).duplicates.empty());
 }
 
-TEST(Thresholds, NameEveryFigureOutOfBoundsAndNothingForACleanBank) {
+TEST(Thresholds, NameEveryFigureOutOfBounds) {
   std::vector<CueQuestion> giveaway;
   for (int i = 0; i < 4; ++i)
     giveaway.push_back(question("Question " + std::to_string(i) + " ?",
                                 {{"La réponse juste et détaillée", 6}, {"Jamais", -2}, {"Toujours", -2}}));
   const auto breaches = measureCues("essai", giveaway, never, CueThresholds{}).breaches(CueThresholds{});
-  ASSERT_EQ(breaches.size(), 3u);
-  EXPECT_EQ(breaches[0], "réponse juste la plus longue dans 100 % des questions à une réponse (attendu de 20 % à 40 %)");
-  EXPECT_EQ(breaches[1], "mot absolu dans 100 % des réponses fausses (au plus 5 %)");
-  EXPECT_EQ(breaches[2], "4 question(s) dont chaque réponse fausse porte un mot absolu");
+  ASSERT_EQ(breaches.size(), 4u);
+  EXPECT_EQ(breaches[2], "mot absolu dans 100 % des réponses fausses (au plus 5 %)");
+  EXPECT_EQ(breaches[3], "4 question(s) dont chaque réponse fausse porte un mot absolu");
+}
 
-  std::vector<CueQuestion> fair;
-  for (int i = 0; i < 10; ++i)
-    fair.push_back(question("Sujet " + std::to_string(i) + " ?", i < 3 ? std::vector<std::pair<std::string, double>>{
-                                                                             {"Juste et longue", 6}, {"Faux", -2}}
-                                                                       : std::vector<std::pair<std::string, double>>{
-                                                                             {"Juste", 6}, {"Fausse et longue", -2}}));
-  EXPECT_TRUE(measureCues("essai", fair, never, CueThresholds{}).breaches(CueThresholds{}).empty());
+TEST(AnswerLength, CountsCharactersWithEveryRunOfBlanksAsOne) {
+  const struct {
+    const char* text;
+    std::size_t length;
+  } cases[] = {{"2 000 ft", 8},         {"2\u00A0000\u00A0ft", 8}, {"2  000\tft", 8},
+               {" Oui ", 3},            {"Été", 3},                 {"\u00A0Non\u00A0?", 5}};
+  for (const auto& c : cases) EXPECT_EQ(answerLength(c.text), c.length) << c.text;
+}
+
+TEST(RestrictiveWording, IsFoundAsWholeWordsWhateverTheirCase) {
+  for (const char* text : {"Il ne vole que le matin", "On n'y entre qu'avec un accord", "Ne ... QUE",
+                           "La seule issue", "Seuls les pilotes", "Quelle que soit la vitesse",
+                           "quels que soient les vents", "Quelle\u00A0que\u00A0soit l'heure", "Exclusivement au sol", "On n\u2019y entre qu\u2019avec lui"})
+    EXPECT_TRUE(holdsRestrictiveWording(text)) << text;
+  for (const char* text : {"Que faire ?", "Il faut que le vent ne tourne pas", "Seulement le matin",
+                           "Seuil de piste", "Quelle que", "Quelque soit", "Une neige", "Inexclusivement",
+                           "Le nez que voici"})
+    EXPECT_FALSE(holdsRestrictiveWording(text)) << text;
+}
+
+// Ten questions of three options (chance 33 %): the right answer is strictly
+// the longest in the first `longest`, strictly the shortest in the next
+// `shortest`, and neither in the rest.
+std::vector<CueQuestion> lengthBank(int longest, int shortest) {
+  std::vector<CueQuestion> bank;
+  for (int i = 0; i < 10; ++i) {
+    const std::string right = i < longest ? "Juste, longue" : i < longest + shortest ? "Oui" : "Juste";
+    bank.push_back(question("Sujet " + std::to_string(i) + " ?", {{right, 6}, {"Faux", -2}, {"Fausse", -2}}));
+  }
+  return bank;
+}
+
+TEST(Thresholds, HoldTheLongestAndShortestRightWithinTenPointsOfChance) {
+  const auto outside = [](const char* which, const char* share) {
+    return std::string("réponse juste la plus ") + which + " dans " + share +
+           " des questions à une réponse, pour un hasard de 33 % (écart permis : 10 points)";
+  };
+  const struct {
+    int longest, shortest;
+    std::vector<std::string> breaches;
+  } cases[] = {
+      {3, 3, {}},
+      {4, 3, {}},                                        // 40 %: 6.7 points above
+      {5, 3, {outside("longue", "50 %")}},               // 16.7 points above
+      {2, 3, {outside("longue", "20 %")}},               // 13.3 points below
+      {3, 2, {outside("courte", "20 %")}},
+      {3, 4, {}},
+      {0, 0, {outside("longue", "0 %"), outside("courte", "0 %")}},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(measureCues("essai", lengthBank(c.longest, c.shortest), never, CueThresholds{}).breaches(CueThresholds{}),
+              c.breaches)
+        << c.longest << " " << c.shortest;
+}
+
+TEST(Thresholds, KeepRestrictiveWrongAnswersWithinOneAndAHalfPointsOfRightOnes) {
+  const struct {
+    int wrong, right;  // restrictive ones among 200 wrong and 100 right answers
+    bool breach;
+  } cases[] = {{0, 0, false}, {3, 0, false}, {4, 0, true}, {5, 1, false}, {6, 1, true}, {10, 10, false}};
+  for (const auto& c : cases) {
+    std::vector<CueQuestion> bank;
+    for (int i = 0; i < 100; ++i)
+      bank.push_back(question("Sujet ?", {{i < c.right ? "Le seul" : "Juste", 6},
+                                          {2 * i < c.wrong ? "Lui seul" : "Faux", -2},
+                                          {2 * i + 1 < c.wrong ? "Seuls eux" : "Fausse", -2}}));
+    const BankCues cues = measureCues("essai", bank, never, CueThresholds{});
+    ASSERT_EQ(cues.wrongRestrictive, c.wrong);
+    ASSERT_EQ(cues.rightRestrictive, c.right);
+    const auto breaches = cues.breaches(CueThresholds{});
+    const bool found = std::any_of(breaches.begin(), breaches.end(),
+                                   [](const std::string& b) { return b.rfind("tournure restrictive", 0) == 0; });
+    EXPECT_EQ(found, c.breach) << c.wrong << " " << c.right;
+  }
+  EXPECT_EQ(measureCues("essai", {question("Q ?", {{"Oui", 6}, {"Seul lui", -2}})}, never, CueThresholds{})
+                .breaches(CueThresholds{})
+                .back(),
+            "tournure restrictive dans 100,0 % des réponses fausses, pour 0,0 % des réponses justes (écart permis : "
+            "1,5 points)");
 }
 
 TEST(FolderCues, Compare2004ModulesOnlyWhereOneBrevetDrawsBoth) {

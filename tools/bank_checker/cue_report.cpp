@@ -40,19 +40,17 @@ char baseLetter(std::uint32_t cp) {
   return c == ' ' ? 0 : c;
 }
 
-// Lower-case words of ASCII letters and digits, accents dropped; "œ" reads "oe".
-std::vector<std::string> foldedWords(const std::string& text) {
-  std::vector<std::string> words;
-  std::string word;
-  auto flush = [&] {
-    if (!word.empty()) words.push_back(std::move(word));
-    word.clear();
-  };
+constexpr std::uint32_t kNoBreakSpace = 0xA0;
+
+// The code points of a UTF-8 text.
+std::vector<std::uint32_t> codePoints(const std::string& text) {
+  std::vector<std::uint32_t> points;
   for (std::size_t i = 0; i < text.size();) {
     const auto b = static_cast<unsigned char>(text[i]);
     std::uint32_t cp = b;
     std::size_t length = 1;
     if (b >= 0xF0) {
+      cp = b & 0x07;
       length = 4;
     } else if (b >= 0xE0) {
       cp = b & 0x0F;
@@ -64,6 +62,22 @@ std::vector<std::string> foldedWords(const std::string& text) {
     for (std::size_t k = 1; k < length && i + k < text.size(); ++k)
       cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
     i += length;
+    points.push_back(cp);
+  }
+  return points;
+}
+
+bool isBlank(std::uint32_t cp) { return cp == ' ' || cp == '\t' || cp == kNoBreakSpace; }
+
+// Lower-case words of ASCII letters and digits, accents dropped; "œ" reads "oe".
+std::vector<std::string> foldedWords(const std::string& text) {
+  std::vector<std::string> words;
+  std::string word;
+  auto flush = [&] {
+    if (!word.empty()) words.push_back(std::move(word));
+    word.clear();
+  };
+  for (const std::uint32_t cp : codePoints(text)) {
     if (cp < 0x80 && std::isalnum(static_cast<int>(cp))) {
       word += static_cast<char>(std::tolower(static_cast<int>(cp)));
     } else if (const char base = baseLetter(cp)) {
@@ -78,10 +92,51 @@ std::vector<std::string> foldedWords(const std::string& text) {
   return words;
 }
 
-std::size_t characterCount(const std::string& utf8) {
-  return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  }));
+bool isLetter(std::uint32_t cp) {
+  return (cp < 0x80 && std::isalnum(static_cast<int>(cp))) || (cp >= 0xC0 && cp <= 0x24F && cp != 0xD7 && cp != 0xF7);
+}
+
+bool isApostrophe(std::uint32_t cp) { return cp == '\'' || cp == 0x2019; }
+
+void appendUtf8(std::string& out, std::uint32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+// A word as written, in lower case, and whether an apostrophe ends it ("n'", "qu'").
+struct Word {
+  std::string text;
+  bool elided = false;
+};
+
+std::vector<Word> wordsAsWritten(const std::string& text) {
+  std::vector<Word> words;
+  std::string word;
+  for (const std::uint32_t cp : codePoints(text)) {
+    if (isLetter(cp)) {
+      std::uint32_t lower = cp;
+      if (cp < 0x80) lower = static_cast<std::uint32_t>(std::tolower(static_cast<int>(cp)));
+      else if (cp >= 0xC0 && cp <= 0xDE) lower = cp + 0x20;
+      appendUtf8(word, lower);
+      continue;
+    }
+    if (!word.empty()) words.push_back({std::move(word), isApostrophe(cp)});
+    word.clear();
+  }
+  if (!word.empty()) words.push_back({std::move(word), false});
+  return words;
+}
+
+bool isOneOf(const std::string& word, std::initializer_list<const char*> forms) {
+  return std::any_of(forms.begin(), forms.end(), [&](const char* form) { return word == form; });
 }
 
 std::set<std::string> stems(const std::string& text) {
@@ -98,14 +153,15 @@ std::string rightAnswersText(const CueQuestion& q) {
   return text;
 }
 
-// The place of the option strictly longer than every other, or -1.
-int strictlyLongest(const CueQuestion& q) {
+// The place of the option strictly longer (or, when `shortest`, strictly
+// shorter) than every other, or -1.
+int strictlyLongest(const CueQuestion& q, bool shortest = false) {
   int best = -1;
   std::size_t bestLength = 0;
   bool tie = false;
   for (std::size_t i = 0; i < q.answers.size(); ++i) {
-    const std::size_t length = characterCount(q.answers[i].first);
-    if (best < 0 || length > bestLength) {
+    const std::size_t length = answerLength(q.answers[i].first);
+    if (best < 0 || (shortest ? length < bestLength : length > bestLength)) {
       best = static_cast<int>(i);
       bestLength = length;
       tie = false;
@@ -159,7 +215,50 @@ std::vector<CueQuestion> questionsOf(const ProgramFolder& folder, const std::str
 
 }  // namespace
 
-std::string percentText(double share) { return std::to_string(static_cast<int>(share * 100 + 0.5)) + " %"; }
+const char* const kRestrictivePatterns =
+    "« ne » ou « n' » suivi plus loin de « que » ou « qu' », « seul(e)(s) », « quel(le)(s) que soi(en)t », "
+    "« exclusivement »";
+
+std::string percentText(double share, int decimals) {
+  if (decimals <= 0) return std::to_string(static_cast<int>(share * 100 + 0.5)) + " %";
+  const int tenths = static_cast<int>(share * 1000 + 0.5);
+  return std::to_string(tenths / 10) + "," + std::to_string(tenths % 10) + " %";
+}
+
+std::string pointsText(double share) {
+  std::string text = percentText(share, std::abs(share * 100 - std::round(share * 100)) > 1e-9 ? 1 : 0);
+  return text.substr(0, text.size() - 2) + " points";
+}
+
+std::size_t answerLength(const std::string& utf8Text) {
+  std::size_t length = 0;
+  bool blankPending = false;
+  for (const std::uint32_t cp : codePoints(utf8Text)) {
+    if (isBlank(cp)) {
+      blankPending = length > 0;
+      continue;
+    }
+    length += blankPending ? 2 : 1;
+    blankPending = false;
+  }
+  return length;
+}
+
+bool holdsRestrictiveWording(const std::string& utf8Text) {
+  const auto words = wordsAsWritten(utf8Text);
+  bool negation = false;
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    const Word& w = words[i];
+    const bool que = (w.text == "que" && !w.elided) || (w.text == "qu" && w.elided);
+    if (que && negation) return true;
+    if ((w.text == "ne" && !w.elided) || (w.text == "n" && w.elided)) negation = true;
+    if (isOneOf(w.text, {"seul", "seule", "seuls", "seules", "exclusivement"})) return true;
+    if (isOneOf(w.text, {"quel", "quelle", "quels", "quelles"}) && i + 2 < words.size() &&
+        words[i + 1].text == "que" && isOneOf(words[i + 2].text, {"soit", "soient"}))
+      return true;
+  }
+  return false;
+}
 
 bool holdsAbsoluteWord(const std::string& utf8Text) {
   const auto words = foldedWords(utf8Text);
@@ -177,16 +276,24 @@ double stemSimilarity(const std::string& a, const std::string& b) {
 
 std::vector<std::string> BankCues::breaches(const CueThresholds& limits) const {
   std::vector<std::string> found;
-  if (singleAnswer > 0 && (longestRightShare() < limits.longestRightMin || longestRightShare() > limits.longestRightMax))
-    found.push_back("réponse juste la plus longue dans " + percentText(longestRightShare()) +
-                    " des questions à une réponse (attendu de " + percentText(limits.longestRightMin) + " à " +
-                    percentText(limits.longestRightMax) + ")");
+  const auto awayFromChance = [&](double share, const char* what) {
+    if (singleAnswer > 0 && std::abs(share - singleChanceShare()) > limits.singleAwayFromChance)
+      found.push_back(std::string("réponse juste la plus ") + what + " dans " + percentText(share) +
+                      " des questions à une réponse, pour un hasard de " + percentText(singleChanceShare()) +
+                      " (écart permis : " + pointsText(limits.singleAwayFromChance) + ")");
+  };
+  awayFromChance(longestRightShare(), "longue");
+  awayFromChance(shortestRightShare(), "courte");
   if (multiAnswer > 0 && std::abs(multiLongestShare() - multiChanceShare()) > limits.multiAboveChance)
     found.push_back("option la plus longue juste dans " + percentText(multiLongestShare()) +
                     " des questions à plusieurs réponses, pour un hasard de " + percentText(multiChanceShare()));
   if (absoluteShare() > limits.absoluteMax)
     found.push_back("mot absolu dans " + percentText(absoluteShare()) + " des réponses fausses (au plus " +
                     percentText(limits.absoluteMax) + ")");
+  if (wrongRestrictiveShare() > rightRestrictiveShare() + limits.restrictiveMargin + 1e-9)
+    found.push_back("tournure restrictive dans " + percentText(wrongRestrictiveShare(), 1) +
+                    " des réponses fausses, pour " + percentText(rightRestrictiveShare(), 1) +
+                    " des réponses justes (écart permis : " + pointsText(limits.restrictiveMargin) + ")");
   if (!everyWrongAbsolute.empty())
     found.push_back(std::to_string(everyWrongAbsolute.size()) + " question(s) dont chaque réponse fausse porte un mot absolu");
   if (!duplicates.empty()) found.push_back(std::to_string(duplicates.size()) + " paire(s) de questions presque semblables");
@@ -204,22 +311,28 @@ BankCues measureCues(const std::string& bank, const std::vector<CueQuestion>& qu
     for (const auto& [text, value] : q.answers) {
       if (value > 0) {
         ++right;
+        cues.rightRestrictive += holdsRestrictiveWording(text);
       } else {
         ++wrong;
         wrongAbsolute += holdsAbsoluteWord(text);
+        cues.wrongRestrictive += holdsRestrictiveWording(text);
       }
     }
     const int longest = strictlyLongest(q);
     const bool longestRight = longest >= 0 && q.answers[longest].second > 0;
+    const int shortest = strictlyLongest(q, true);
     if (right == 1) {
       ++cues.singleAnswer;
       cues.singleLongestRight += longestRight;
+      cues.singleShortestRight += shortest >= 0 && q.answers[shortest].second > 0;
+      cues.singleChance += 1.0 / double(q.answers.size());
     } else if (right > 1) {
       ++cues.multiAnswer;
       cues.multiLongestRight += longestRight;
       cues.multiChance += double(right) / double(q.answers.size());
     }
     cues.wrongAnswers += wrong;
+    cues.rightAnswers += right;
     cues.wrongAbsolute += wrongAbsolute;
     if (wrong > 0 && wrongAbsolute == wrong) cues.everyWrongAbsolute.push_back(q.where);
     keys.push_back(rightAnswersText(q));

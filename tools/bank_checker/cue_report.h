@@ -1,8 +1,9 @@
 #pragma once
 // Answer cues: what lets a candidate score without knowing the answer. For
-// each bank, how often the right answer is the longest option, how often
-// wrong answers carry an absolute word, and which questions ask the same
-// thing twice within reach of one questionnaire.
+// each bank, how often the right answer is the longest or the shortest
+// option, how often wrong answers carry an absolute word or restrictive
+// wording, and which questions ask the same thing twice within reach of one
+// questionnaire. Every comparison reads a no-break space as a blank.
 #include <string>
 #include <vector>
 
@@ -25,10 +26,14 @@ struct NearDuplicate {
 };
 
 struct CueThresholds {
-  double longestRightMin = 0.20;  // single-answer questions whose right answer is strictly the longest
-  double longestRightMax = 0.40;
+  // Single-answer questions whose right answer is strictly the longest, or
+  // strictly the shortest option: at most this far from the bank's chance.
+  double singleAwayFromChance = 0.10;
   double multiAboveChance = 0.10;  // multi-answer: longest option right, away from chance
   double absoluteMax = 0.05;       // wrong answers carrying an absolute word
+  // Wrong answers with restrictive wording: at most the share of right
+  // answers with it plus this.
+  double restrictiveMargin = 0.015;
   // Two questions ask the same thing when the word stems of their texts and
   // right answers are this much alike and their texts alone share at least
   // questionSimilarity. Read on the shipped banks, every pair above both is
@@ -45,24 +50,49 @@ struct BankCues {
   int questions = 0;
   int singleAnswer = 0;
   int singleLongestRight = 0;
+  int singleShortestRight = 0;
+  double singleChance = 0;  // expected count of singleAnswer questions answered right by a blind pick
   int multiAnswer = 0;
   int multiLongestRight = 0;
   double multiChance = 0;  // expected count of multiAnswer questions whose longest option is right
   int wrongAnswers = 0;
   int wrongAbsolute = 0;
+  int wrongRestrictive = 0;
+  int rightAnswers = 0;
+  int rightRestrictive = 0;
   std::vector<std::string> everyWrongAbsolute;
   std::vector<NearDuplicate> duplicates;
 
   double longestRightShare() const { return singleAnswer ? double(singleLongestRight) / singleAnswer : 0; }
+  double shortestRightShare() const { return singleAnswer ? double(singleShortestRight) / singleAnswer : 0; }
+  double singleChanceShare() const { return singleAnswer ? singleChance / singleAnswer : 0; }
   double multiLongestShare() const { return multiAnswer ? double(multiLongestRight) / multiAnswer : 0; }
   double multiChanceShare() const { return multiAnswer ? multiChance / multiAnswer : 0; }
   double absoluteShare() const { return wrongAnswers ? double(wrongAbsolute) / wrongAnswers : 0; }
+  double wrongRestrictiveShare() const { return wrongAnswers ? double(wrongRestrictive) / wrongAnswers : 0; }
+  double rightRestrictiveShare() const { return rightAnswers ? double(rightRestrictive) / rightAnswers : 0; }
   // The figures that stand outside the thresholds, in French; none when clean.
   std::vector<std::string> breaches(const CueThresholds& limits) const;
 };
 
-// A share as the report prints it: "73 %".
-std::string percentText(double share);
+// A share as the report prints it: "73 %", or with `decimals` "4,1 %".
+std::string percentText(double share, int decimals = 0);
+// A gap between two shares: "10 points", "1,5 points".
+std::string pointsText(double share);
+
+// The length of an answer as the cue report compares it: its characters once
+// decoded, a run of blanks (spaces, tabs, no-break spaces) counting as one
+// and the blanks at either end not at all.
+std::size_t answerLength(const std::string& utf8Text);
+
+// The restrictive wording counted, as the report and the help name it.
+extern const char* const kRestrictivePatterns;
+
+// Whether a text holds restrictive wording: "ne" or "n'" followed later by
+// "que" or "qu'", "seul", "seule", "seuls", "seules", "quel", "quelle",
+// "quels" or "quelles" then "que" then "soit" or "soient", or
+// "exclusivement"; whole words, whatever their case.
+bool holdsRestrictiveWording(const std::string& utf8Text);
 
 // Whether a text holds one of the absolute words (toujours, jamais, aucun...).
 bool holdsAbsoluteWord(const std::string& utf8Text);
