@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 #include "fakes/temp_folder.h"
 
@@ -161,6 +162,94 @@ TEST(Thresholds, KeepRestrictiveWrongAnswersWithinOneAndAHalfPointsOfRightOnes) 
                 .back(),
             "tournure restrictive dans 100,0 % des réponses fausses, pour 0,0 % des réponses justes (écart permis : "
             "1,5 points)");
+}
+
+// Five pairs an examiner found in the 2004 bank, as they were written: each
+// asks one point twice, and one brevet can draw both of a pair.
+TEST(NearDuplicates, FlagTheFivePairsAnExaminerFound) {
+  const std::pair<int, std::string> modules[] = {
+      {1, R"([20]
+Question=Un vent régulier souffle perpendiculairement à une longue crête. Où trouve-t-on l'ascendance due au vent, dite ascendance dynamique ?
+Cmt=Le vent qui rencontre la pente est dévié vers le haut : l'ascendance se trouve devant la pente exposée au vent et au-dessus de la crête. Derrière la crête, on trouve au contraire des descendances et des turbulences.
+Devant la pente exposée au vent et au-dessus de la crête=6
+Derrière la crête, du côté abrité du vent=-5
+Au pied de la pente, au ras du fond de la vallée=-2
+Au-dessus de la vallée, loin en avant de la pente=-2
+)"},
+      {5, R"([68]
+Question=En altitude, où l'air est moins dense, pour une même incidence, la vitesse air vraie de l'aile :
+Est plus grande qu'au niveau de la mer=6
+Est plus faible qu'au niveau de la mer=-2
+Est identique=-2
+)"},
+      {6, R"([113]
+Question=En vol de pente, pourquoi effectue-t-on les demi-tours en s'écartant du relief ?
+Parce que le vent pousse l'aile vers la pente pendant le virage=6
+Parce que les ascendances sont plus fortes loin du relief, là où le vent est moins freiné=-2
+Ce n'est pas nécessaire : on peut virer face à la pente=-6
+[110]
+Question=À 4000 m d'altitude en atmosphère standard, par rapport au niveau de la mer et à incidence égale, la vitesse air vraie de votre aile est :
+Cmt=Lex:"Atmosphère standard"
+Plus grande d'environ 20 %=6
+Identique=-2
+Plus faible d'environ 20 %=-2
+Doublée=-1
+)"},
+      {8, R"([141]
+Question=Relâcher les trims d'un parapente, en position rapide, a pour effet :
+Cmt=Lex:"Trim"
+D'augmenter la vitesse bras hauts en diminuant l'incidence=6
+De réduire la vitesse bras hauts=-2
+De rendre l'aile moins sensible aux fermetures, grâce à une voile plus tendue=-3
+)"},
+      {15, R"([212]
+Question=Vous venez d'acheter une sellette. Comment la réglez-vous avant de voler avec ?
+Cmt=Suspendu sous un portique, on règle assise, dossier, cuissardes et ventrale dans la position de vol, et l'on vérifie que la poignée du secours tombe bien sous la main.
+Suspendu à un portique, en position de vol, en vérifiant l'accès à la poignée du secours=6
+Posée au sol, assis dessus, en serrant au plus court toutes les sangles, pour être bien tenu=-3
+En vol, au premier décollage, en ajustant les sangles une fois assis=-5
+Debout, sellette enfilée, sangles desserrées au maximum pour courir librement=-3
+)"},
+      {16, R"([235]
+Question=Vous venez d'acheter une nouvelle sellette. Comment la réglez-vous avant votre premier vol ?
+Cmt=Suspendu à un portique, on règle la ventrale, les cuissardes, les épaulières et l'inclinaison du dossier ; on vérifie qu'on s'assoit sans peine et qu'on atteint l'accélérateur et la poignée du secours.
+Suspendu à un portique, assis comme en vol, en ajustant chaque sangle=6
+En vol, au premier thermique, quand je sens mieux ma position=-4
+Avec les réglages d'usine, prévus pour convenir à toutes les tailles de pilote=-3
+Toutes sangles serrées au plus court, pour être bien maintenu en turbulence=-3
+[221]
+Question=Sur une aile équipée de trims, que produit le relâchement des trims ?
+Cmt=Lex:"Trim"
+Une diminution de l'incidence et une augmentation de la vitesse=6
+Une augmentation de l'incidence et une baisse de la vitesse=-3
+Un léger freinage symétrique du bord de fuite, comme en tirant un peu les deux commandes=-2
+)"},
+      {23, R"([393]
+Question=En vol de pente, par vent régulier face au relief, où se trouve en général la meilleure ascendance dynamique ?
+Cmt=Le vent dévié vers le haut par le relief monte devant la pente, surtout à hauteur de la crête et un peu au-dessus. Au pied de la pente, le vent est freiné ; derrière le sommet, l'air redescend et tourbillonne : c'est la zone sous le vent, à fuir.
+Au vent de la crête, devant le relief et un peu au-dessus de son sommet=6
+Derrière la crête, où l'air qui vient de passer le sommet monte encore un moment=-6
+Au pied de la pente, où le vent arrive avec le plus de force contre le relief=-3
+Loin devant le relief, à plusieurs kilomètres, là où l'air est le plus régulier=-3
+[377]
+Question=En vol de pente, de quel côté faites-vous vos demi-tours ?
+Cmt=Un virage vers la pente peut vous y plaquer, surtout avec la dérive due au vent.
+Du côté opposé à la pente, en s'en écartant=6
+Du côté de la pente, pour rester dans la meilleure ascendance=-6
+Indifféremment, selon la place=-5
+)"},
+  };
+  TempFolder folder;
+  for (const auto& [module, text] : modules) folder.write("2004/" + std::to_string(module) + ".qcm", text);
+  const auto banks = measureFolderCues(ProgramFolder(folder.path()), CueThresholds{});
+  ASSERT_EQ(banks.front().questions, 10);
+  std::set<std::pair<std::string, std::string>> found;
+  for (const auto& pair : banks.front().duplicates) found.insert({pair.first, pair.second});
+  const std::set<std::pair<std::string, std::string>> expected = {
+      {"2004/1.qcm [20]", "2004/23.qcm [393]"}, {"2004/5.qcm [68]", "2004/6.qcm [110]"},
+      {"2004/6.qcm [113]", "2004/23.qcm [377]"}, {"2004/8.qcm [141]", "2004/16.qcm [221]"},
+      {"2004/15.qcm [212]", "2004/16.qcm [235]"}};
+  EXPECT_EQ(found, expected);
 }
 
 TEST(FolderCues, Compare2004ModulesOnlyWhereOneBrevetDrawsBoth) {

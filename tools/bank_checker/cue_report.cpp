@@ -26,7 +26,7 @@ const std::set<std::string> kAbsoluteWords = {
 const std::set<std::string> kStopWords = {
     "avec", "dans", "elle", "elles", "entre", "etre", "faire", "fait", "faites", "font", "leur", "leurs",
     "lors", "moins", "nous", "pour", "plus", "quel", "quelle", "quelles", "quels", "sans", "sont", "sous",
-    "cette", "tous", "tout", "tres", "vers", "votre", "vous", "avoir", "peut", "doit", "comment", "pourquoi"};
+    "cette", "tous", "tout", "tres", "vers", "votre", "vous", "avoir", "peut", "doit", "comment", "pourquoi", "quand"};
 
 // The base letter of a Latin-1 accented letter (U+00C0..U+00FF), or 0.
 char baseLetter(std::uint32_t cp) {
@@ -139,18 +139,132 @@ bool isOneOf(const std::string& word, std::initializer_list<const char*> forms) 
   return std::any_of(forms.begin(), forms.end(), [&](const char* form) { return word == form; });
 }
 
+bool isCapital(std::uint32_t cp) { return (cp >= 'A' && cp <= 'Z') || (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7); }
+
+// A word folded as foldedWords folds it, with what it was written with.
+struct FoldedWord {
+  std::string text;
+  bool capitals = true;  // every letter a capital
+  bool digits = true;    // digits only
+};
+
+std::vector<FoldedWord> foldedWordsWithCase(const std::string& text) {
+  std::vector<FoldedWord> words;
+  FoldedWord word;
+  auto flush = [&] {
+    if (!word.text.empty()) words.push_back(std::move(word));
+    word = FoldedWord{};
+  };
+  for (const std::uint32_t cp : codePoints(text)) {
+    const bool digit = cp < 0x80 && std::isdigit(static_cast<int>(cp));
+    std::string folded;
+    if (cp < 0x80 && std::isalnum(static_cast<int>(cp))) {
+      folded = static_cast<char>(std::tolower(static_cast<int>(cp)));
+    } else if (const char base = baseLetter(cp)) {
+      folded = base;
+    } else if (cp == 0x0153 || cp == 0x0152) {
+      folded = "oe";
+    } else {
+      flush();
+      continue;
+    }
+    word.text += folded;
+    word.digits = word.digits && digit;
+    if (!digit) word.capitals = word.capitals && isCapital(cp);
+  }
+  flush();
+  return words;
+}
+
 std::set<std::string> stems(const std::string& text) {
   std::set<std::string> result;
-  for (const auto& w : foldedWords(text))
-    if (w.size() >= 4 && !kStopWords.contains(w)) result.insert(w.substr(0, 5));
+  for (const auto& w : foldedWordsWithCase(text)) {
+    if (w.digits) {
+      result.insert("#" + w.text);
+    } else if (w.text.size() >= 4) {
+      if (!kStopWords.contains(w.text)) result.insert(w.text.substr(0, 6));
+    } else if (w.text.size() >= 2 && w.capitals) {
+      result.insert(w.text);
+    }
+  }
   return result;
 }
 
-std::string rightAnswersText(const CueQuestion& q) {
-  std::string text = q.text;
-  for (const auto& [answer, value] : q.answers)
-    if (value > 0) text += " " + answer;
-  return text;
+double jaccard(const std::set<std::string>& a, const std::set<std::string>& b) {
+  if (a.empty() && b.empty()) return 0;
+  std::size_t shared = 0;
+  for (const auto& s : a) shared += b.contains(s);
+  return double(shared) / double(a.size() + b.size() - shared);
+}
+
+// Shared stems over the stems of the shorter set.
+double containment(const std::set<std::string>& a, const std::set<std::string>& b) {
+  if (a.empty() || b.empty()) return 0;
+  std::size_t shared = 0;
+  for (const auto& s : a) shared += b.contains(s);
+  return double(shared) / double(std::min(a.size(), b.size()));
+}
+
+// What the near-duplicate search compares of one question.
+struct QuestionStems {
+  std::set<std::string> text, right, both;
+  std::vector<std::set<std::string>> rightAnswers, wrongAnswers;
+  std::set<std::string> rightNumbers;  // the numbers its right answers state
+  std::vector<std::string> rightWords;  // all the words of its right answers, for those too short to stem
+};
+
+QuestionStems questionStems(const CueQuestion& q) {
+  QuestionStems result;
+  result.text = stems(q.text);
+  result.both = result.text;
+  for (const auto& [answer, value] : q.answers) {
+    auto answerStems = stems(answer);
+    if (value > 0) {
+      result.right.insert(answerStems.begin(), answerStems.end());
+      result.both.insert(answerStems.begin(), answerStems.end());
+      for (const auto& w : foldedWordsWithCase(answer)) {
+        if (w.digits) result.rightNumbers.insert(w.text);
+        result.rightWords.push_back(w.text);
+      }
+      result.rightAnswers.push_back(std::move(answerStems));
+    } else {
+      result.wrongAnswers.push_back(std::move(answerStems));
+    }
+  }
+  return result;
+}
+
+double bestContainment(const std::set<std::string>& answer, const std::vector<std::set<std::string>>& others) {
+  double best = 0;
+  for (const auto& other : others) best = std::max(best, containment(answer, other));
+  return best;
+}
+
+// A right answer of `a` that reads as a wrong answer of `b` (and less as its
+// right one) shows two neighbouring points asked in contrast: the lift and
+// the drag of a wing, too high and too low on final.
+bool rightAnswerWrongInOther(const QuestionStems& a, const QuestionStems& b) {
+  constexpr double kReadsAs = 0.75;
+  return std::any_of(a.rightAnswers.begin(), a.rightAnswers.end(), [&](const std::set<std::string>& answer) {
+    const double asWrong = bestContainment(answer, b.wrongAnswers);
+    return asWrong >= kReadsAs && asWrong > bestContainment(answer, b.rightAnswers);
+  });
+}
+
+// The key-and-text likeness of two questions that ask the same point, or a
+// negative number. Two calculations whose right answers state other numbers
+// ask for other values, however alike their wording.
+double sameConcern(const QuestionStems& a, const QuestionStems& b, const CueThresholds& limits) {
+  if (!a.rightNumbers.empty() && !b.rightNumbers.empty() && a.rightNumbers != b.rightNumbers) return -1;
+  if (rightAnswerWrongInOther(a, b) || rightAnswerWrongInOther(b, a)) return -1;
+  constexpr double kRounding = 1e-9;
+  const double text = jaccard(a.text, b.text) + kRounding;
+  const bool shortRights = a.right.empty() && b.right.empty();
+  const double right = (shortRights ? double(a.rightWords == b.rightWords) : jaccard(a.right, b.right)) + kRounding;
+  const double both = jaccard(a.both, b.both);
+  for (const auto& shape : limits.duplicateShapes)
+    if (text >= shape.text && right >= shape.right && both + kRounding >= shape.both) return both;
+  return -1;
 }
 
 // The place of the option strictly longer (or, when `shortest`, strictly
@@ -265,14 +379,7 @@ bool holdsAbsoluteWord(const std::string& utf8Text) {
   return std::any_of(words.begin(), words.end(), [](const std::string& w) { return kAbsoluteWords.contains(w); });
 }
 
-double stemSimilarity(const std::string& a, const std::string& b) {
-  const auto sa = stems(a);
-  const auto sb = stems(b);
-  if (sa.empty() && sb.empty()) return 0;
-  std::size_t shared = 0;
-  for (const auto& s : sa) shared += sb.contains(s);
-  return double(shared) / double(sa.size() + sb.size() - shared);
-}
+double stemSimilarity(const std::string& a, const std::string& b) { return jaccard(stems(a), stems(b)); }
 
 std::vector<std::string> BankCues::breaches(const CueThresholds& limits) const {
   std::vector<std::string> found;
@@ -305,7 +412,7 @@ BankCues measureCues(const std::string& bank, const std::vector<CueQuestion>& qu
   BankCues cues;
   cues.bank = bank;
   cues.questions = static_cast<int>(questions.size());
-  std::vector<std::string> keys;
+  std::vector<QuestionStems> keys;
   for (const auto& q : questions) {
     int right = 0, wrong = 0, wrongAbsolute = 0;
     for (const auto& [text, value] : q.answers) {
@@ -335,15 +442,13 @@ BankCues measureCues(const std::string& bank, const std::vector<CueQuestion>& qu
     cues.rightAnswers += right;
     cues.wrongAbsolute += wrongAbsolute;
     if (wrong > 0 && wrongAbsolute == wrong) cues.everyWrongAbsolute.push_back(q.where);
-    keys.push_back(rightAnswersText(q));
+    keys.push_back(questionStems(q));
   }
   for (std::size_t i = 0; i < questions.size(); ++i)
     for (std::size_t j = i + 1; j < questions.size(); ++j) {
       if (!mayMeet(questions[i], questions[j])) continue;
-      const double similarity = stemSimilarity(keys[i], keys[j]);
-      if (similarity >= limits.duplicateSimilarity &&
-          stemSimilarity(questions[i].text, questions[j].text) >= limits.questionSimilarity)
-        cues.duplicates.push_back({questions[i].where, questions[j].where, similarity});
+      const double similarity = sameConcern(keys[i], keys[j], limits);
+      if (similarity >= 0) cues.duplicates.push_back({questions[i].where, questions[j].where, similarity});
     }
   return cues;
 }

@@ -22,7 +22,7 @@ struct CueQuestion {
 struct NearDuplicate {
   std::string first;
   std::string second;
-  double similarity;
+  double similarity;  // of the texts and right answers together
 };
 
 struct CueThresholds {
@@ -34,15 +34,18 @@ struct CueThresholds {
   // Wrong answers with restrictive wording: at most the share of right
   // answers with it plus this.
   double restrictiveMargin = 0.015;
-  // Two questions ask the same thing when the word stems of their texts and
-  // right answers are this much alike and their texts alone share at least
-  // questionSimilarity. Read on the shipped banks, every pair above both is
-  // one point asked twice; just below stand questions on neighbouring
-  // points (the pressure and the temperature with height, at 0.44), and
-  // questions that only share their right answer's words (the best glide
-  // speed, and how to fly it in a head wind: 0.62, but texts at 0).
-  double duplicateSimilarity = 0.50;
-  double questionSimilarity = 0.20;
+  // Two questions ask the same thing when the word stems of their texts,
+  // of their right answers and of both together are at least as alike as
+  // one of these shapes: texts much alike (the same question reworded),
+  // right answers much alike, or everything fairly alike. Read on the shipped
+  // banks, they catch the five pairs the examiners found and nothing else;
+  // just below stand questions on neighbouring points (the pressure and the
+  // temperature with height), and those that only share their right
+  // answer's words (the best glide speed, and how to fly it in a head wind).
+  struct DuplicateShape {
+    double text, right, both;
+  };
+  std::vector<DuplicateShape> duplicateShapes = {{0.42, 0.10, 0.28}, {0.20, 0.50, 0.40}, {0.35, 0.25, 0.42}};
 };
 
 struct BankCues {
@@ -97,7 +100,9 @@ bool holdsRestrictiveWording(const std::string& utf8Text);
 // Whether a text holds one of the absolute words (toujours, jamais, aucun...).
 bool holdsAbsoluteWord(const std::string& utf8Text);
 
-// Shared word stems of two texts, 0..1.
+// Shared word stems of two texts, 0..1: their words of four letters or more
+// (cut to six, accents dropped, a few empty words left out), numbers and
+// capitalised abbreviations.
 double stemSimilarity(const std::string& a, const std::string& b);
 
 // The cue figures of one bank's questions; `mayMeet(a, b)` says whether the
