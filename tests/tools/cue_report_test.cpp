@@ -164,6 +164,32 @@ TEST(Thresholds, KeepRestrictiveWrongAnswersWithinOneAndAHalfPointsOfRightOnes) 
             "1,5 points)");
 }
 
+TEST(NearDuplicates, LeaveOutNeighbouringPointsAskedInContrastAndCalculationsOfOtherValues) {
+  const auto pairFound = [](const CueQuestion& a, const CueQuestion& b) {
+    return !measureCues("essai", {a, b}, always, CueThresholds{}).duplicates.empty();
+  };
+  const auto climbing = [](const char* text, const char* right) {
+    return question(text, {{right, 6}, {"Environ +9 m/s", -2}, {"Environ -9 m/s", -2}});
+  };
+  // The same sum asked twice with the same data, then with other data.
+  EXPECT_TRUE(pairFound(climbing("Dans une ascendance de 3 m/s, votre taux de chute est de 1 m/s. Le variomètre indique :",
+                                 "Environ +2 m/s"),
+                        climbing("Votre taux de chute est de 1 m/s dans une ascendance de 3 m/s. Le variomètre indique :",
+                                 "Environ +2 m/s")));
+  EXPECT_FALSE(pairFound(climbing("Dans une ascendance de 3 m/s, votre taux de chute est de 1 m/s. Le variomètre indique :",
+                                  "Environ +2 m/s"),
+                         climbing("Dans une ascendance de 4 m/s, votre taux de chute est de 1 m/s. Le variomètre indique :",
+                                  "Environ +3 m/s")));
+  // Each right answer a wrong one of the other question.
+  const auto rising = question("Quand l'aile s'élève en ascendance thermique, la pression de l'air ambiant :",
+                               {{"Diminue nettement", 6}, {"Augmente nettement", -2}});
+  const auto sinking = question("Quand l'aile descend en descendance thermique, la pression de l'air ambiant :",
+                                {{"Augmente nettement", 6}, {"Diminue nettement", -2}});
+  EXPECT_FALSE(pairFound(rising, sinking));
+  EXPECT_TRUE(pairFound(rising, question("Quand l'aile s'élève en ascendance thermique, la pression de l'air :",
+                                         {{"Diminue nettement", 6}, {"Reste constante", -2}})));
+}
+
 // Five pairs an examiner found in the 2004 bank, as they were written: each
 // asks one point twice, and one brevet can draw both of a pair.
 TEST(NearDuplicates, FlagTheFivePairsAnExaminerFound) {
