@@ -14,7 +14,7 @@ constexpr int kFaultsFound = 1;
 constexpr int kBadUsage = 2;
 
 const char* const kUsage =
-    "Usage : ventelle-check-bank [--counts] DOSSIER_DU_PROGRAMME\n"
+    "Usage : ventelle-check-bank [--counts] [--cues] DOSSIER_DU_PROGRAMME\n"
     "Vérifie les banques de questions du dossier (2004, manuel, 2000, avion, ulm, planeur).\n"
     "  --counts  indique aussi le nombre de questions de chaque fichier\n"
     "  --cues    mesure aussi, par banque, les indices qui trahissent la réponse :\n"
