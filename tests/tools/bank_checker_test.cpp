@@ -162,6 +162,10 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"WingLetterBeforeNumber",
                   write("2004/3.qcm", "[D35]\nQuestion=Q ?\nOui=6\n[p46]\nQuestion=R ?\nOui=6\n"), {}},
         FaultCase{"PictureFoundWhateverItsCase", rename("manuel/102i.jpg", "manuel/102I.JPG"), {}},
+        FaultCase{"LexiconTermWithANoBreakSpace",
+                  both(write("Lexique.dat", "Portance=P.\nTraînée=T.\nVent\u00A0arrière=V.\n"),
+                       write(kChapter2, "[201]\nQuestion=Q ?\nCmt=Lex:\"Vent arrière\"\nOui=6\n")),
+                  {}},
         FaultCase{"NoLexiconNoTermCheck",
                   both(remove("Lexique.dat"), write(kChapter2, "[201]\nQuestion=Q ?\nCmt=Lex:\"Inconnu\"\nOui=6\n")),
                   {}}),
@@ -211,16 +215,24 @@ TEST(BankCheckCommand, CuesArePrintedPerBankAndAFigureOutOfBoundsExitsOne) {
   writeCleanFolder(folder);
   const auto result = run({"--cues", folder.path().string()});
   EXPECT_EQ(result.code, 1);
-  EXPECT_NE(result.out.find("0 faute(s)\nIndices de la banque 2004 (30 questions) :\n"), std::string::npos)
+  EXPECT_NE(result.out.find("0 faute(s)\nTournures restrictives comptées : « ne » ou « n' » suivi plus loin de « que » "
+                            "ou « qu' », « seul(e)(s) », « quel(le)(s) que soi(en)t », « exclusivement »\n"
+                            "Indices de la banque 2004 (30 questions) :\n"),
+            std::string::npos)
       << result.out;
   EXPECT_NE(result.out.find("Indices de la banque ulm (6 questions) :\n"
-                            "  réponse juste la plus longue : 0 % de 6 questions à une réponse\n"
+                            "  réponse juste la plus longue : 0 % de 6 questions à une réponse (hasard : 50 %)\n"
+                            "  réponse juste la plus courte : 0 % de 6 questions à une réponse (hasard : 50 %)\n"
                             "  mot absolu dans 0 % des 6 réponses fausses\n"
+                            "  tournure restrictive dans 0,0 % des 6 réponses fausses et 0,0 % des 6 réponses justes\n"
                             "  presque semblables (100 %) : ulm/uChapitre1.dat [101] et ulm/uChapitre2.dat [201]\n"),
             std::string::npos)
       << result.out;
-  EXPECT_NE(result.out.find("  hors limite : réponse juste la plus longue dans 0 % des questions à une réponse "
-                            "(attendu de 20 % à 40 %)\n  hors limite : 15 paire(s) de questions presque semblables\n"
+  EXPECT_NE(result.out.find("  hors limite : réponse juste la plus longue dans 0 % des questions à une réponse, pour un "
+                            "hasard de 50 % (écart permis : 10 points)\n"
+                            "  hors limite : réponse juste la plus courte dans 0 % des questions à une réponse, pour un "
+                            "hasard de 50 % (écart permis : 10 points)\n"
+                            "  hors limite : 15 paire(s) de questions presque semblables\n"
                             "Indices de la banque planeur"),
             std::string::npos);
 }

@@ -14,10 +14,14 @@ constexpr int kFaultsFound = 1;
 constexpr int kBadUsage = 2;
 
 const char* const kUsage =
-    "Usage : ventelle-check-bank [--counts] DOSSIER_DU_PROGRAMME\n"
+    "Usage : ventelle-check-bank [--counts] [--cues] DOSSIER_DU_PROGRAMME\n"
     "Vérifie les banques de questions du dossier (2004, manuel, 2000, avion, ulm, planeur).\n"
     "  --counts  indique aussi le nombre de questions de chaque fichier\n"
-    "  --cues    mesure aussi, par banque, les indices qui trahissent la réponse\n";
+    "  --cues    mesure aussi, par banque, les indices qui trahissent la réponse :\n"
+    "            réponse juste la plus longue ou la plus courte (à 10 points du hasard au plus),\n"
+    "            mots absolus et tournures restrictives dans les réponses fausses,\n"
+    "            questions presque semblables\n"
+    "            Tournures restrictives comptées : ";
 
 std::string questions(std::size_t count) {
   return std::to_string(count) + (count > 1 ? " questions" : " question");
@@ -27,16 +31,23 @@ std::string questions(std::size_t count) {
 std::size_t reportCues(const ProgramFolder& folder, std::ostream& out) {
   const CueThresholds limits;
   std::size_t breaches = 0;
+  out << "Tournures restrictives comptées : " << kRestrictivePatterns << '\n';
   for (const BankCues& bank : measureFolderCues(folder, limits)) {
     out << "Indices de la banque " << bank.bank << " (" << questions(bank.questions) << ") :\n";
+    const std::string chance = " (hasard : " + percentText(bank.singleChanceShare()) + ")\n";
     out << "  réponse juste la plus longue : " << percentText(bank.longestRightShare()) << " de "
-        << questions(bank.singleAnswer) << " à une réponse\n";
+        << questions(bank.singleAnswer) << " à une réponse" << chance;
+    out << "  réponse juste la plus courte : " << percentText(bank.shortestRightShare()) << " de "
+        << questions(bank.singleAnswer) << " à une réponse" << chance;
     if (bank.multiAnswer > 0)
       out << "  option la plus longue juste : " << percentText(bank.multiLongestShare()) << " de "
           << questions(bank.multiAnswer) << " à plusieurs réponses (hasard : " << percentText(bank.multiChanceShare())
           << ")\n";
     out << "  mot absolu dans " << percentText(bank.absoluteShare()) << " des " << bank.wrongAnswers
         << " réponses fausses\n";
+    out << "  tournure restrictive dans " << percentText(bank.wrongRestrictiveShare(), 1) << " des "
+        << bank.wrongAnswers << " réponses fausses et " << percentText(bank.rightRestrictiveShare(), 1) << " des "
+        << bank.rightAnswers << " réponses justes\n";
     for (const auto& where : bank.everyWrongAbsolute) out << "  toutes les réponses fausses absolues : " << where << '\n';
     for (const auto& pair : bank.duplicates)
       out << "  presque semblables (" << percentText(pair.similarity) << ") : " << pair.first << " et " << pair.second
@@ -57,7 +68,7 @@ int runBankCheck(const std::vector<std::string>& arguments, std::ostream& out, s
   std::optional<std::string> folderName;
   for (const auto& argument : arguments) {
     if (argument == "--help" || argument == "-h") {
-      out << kUsage;
+      out << kUsage << kRestrictivePatterns << '\n';
       return kClean;
     }
     if (argument == "--counts") {

@@ -91,6 +91,14 @@ std::optional<int> leadingNumberOfName(const std::string& name) {
 
 std::string quoted(const std::string& text) { return "« " + text + " »"; }
 
+// The text with each no-break space read as a plain one, as the lexicon
+// search reads terms.
+std::string withPlainBlanks(std::string text) {
+  for (auto at = text.find("\xC2\xA0"); at != std::string::npos; at = text.find("\xC2\xA0", at))
+    text.replace(at, 2, " ");
+  return text;
+}
+
 class QuestionChecker {
  public:
   QuestionChecker(const ChapterIndex& chapter, const BankFile& bank, const ProgramFolder& folder,
@@ -201,7 +209,7 @@ class QuestionChecker {
     const std::string term = lexiconWordOf(question.comment);
     if (term.empty()) {
       fault(question.name, "le commentaire " + quoted(question.comment) + " ne nomme aucun terme du lexique");
-    } else if (lexicon_->count(term) == 0) {
+    } else if (lexicon_->count(withPlainBlanks(term)) == 0) {
       fault(question.name, "terme " + quoted(term) + " absent de Lexique.dat");
     }
   }
@@ -232,7 +240,7 @@ std::set<std::string> lexiconTerms(const TextLines& lexicon) {
     reader.nextLine();
     reader.resetLineHasNoKey();
     std::string key = reader.item();
-    if (!reader.lineHasNoKey()) terms.insert(std::move(key));
+    if (!reader.lineHasNoKey()) terms.insert(withPlainBlanks(std::move(key)));
   }
   return terms;
 }
