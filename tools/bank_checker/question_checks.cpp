@@ -9,6 +9,7 @@
 #include "core/fatal_error.h"
 #include "core/jpeg_size.h"
 #include "core/record_reader.h"
+#include "core/utf8_text.h"
 
 namespace ventelle::bankcheck {
 namespace {
@@ -201,7 +202,7 @@ class QuestionChecker {
     const std::string term = lexiconWordOf(question.comment);
     if (term.empty()) {
       fault(question.name, "le commentaire " + quoted(question.comment) + " ne nomme aucun terme du lexique");
-    } else if (lexicon_->count(term) == 0) {
+    } else if (lexicon_->count(withPlainBlanks(term)) == 0) {
       fault(question.name, "terme " + quoted(term) + " absent de Lexique.dat");
     }
   }
@@ -232,7 +233,7 @@ std::set<std::string> lexiconTerms(const TextLines& lexicon) {
     reader.nextLine();
     reader.resetLineHasNoKey();
     std::string key = reader.item();
-    if (!reader.lineHasNoKey()) terms.insert(std::move(key));
+    if (!reader.lineHasNoKey()) terms.insert(withPlainBlanks(key));
   }
   return terms;
 }

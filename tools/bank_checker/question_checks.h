@@ -29,7 +29,7 @@ struct BankFile {
 };
 
 // The terms of "Lexique.dat": the key of each of its lines, as the lexicon
-// finds them.
+// finds them (a no-break space counting as a blank).
 std::set<std::string> lexiconTerms(const TextLines& lexicon);
 
 // Every question of the file: the program's own loader must accept it; it
