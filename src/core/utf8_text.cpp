@@ -20,4 +20,21 @@ std::string trimCharacters(std::string_view text, std::size_t front, std::size_t
   return std::string(text.substr(begin, end - begin));
 }
 
+std::string withPlainBlanks(std::string_view text) {
+  constexpr std::string_view kNoBreakSpace = "\xC2\xA0";
+  std::string plain;
+  plain.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text.substr(i, kNoBreakSpace.size()) == kNoBreakSpace) {
+      plain += ' ';
+      ++i;
+    } else {
+      plain += text[i];
+    }
+  }
+  const auto first = plain.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return plain.substr(first, plain.find_last_not_of(' ') - first + 1);
+}
+
 }  // namespace ventelle

@@ -10,4 +10,8 @@ namespace ventelle {
 // it holds no more than front + back characters.
 std::string trimCharacters(std::string_view text, std::size_t front, std::size_t back);
 
+// The text as compared where a no-break space (U+00A0) counts as a blank:
+// each no-break space made a plain one, and the blanks at both ends removed.
+std::string withPlainBlanks(std::string_view text);
+
 }  // namespace ventelle

@@ -1,6 +1,7 @@
 #include "ui/lexicon_window.h"
 
 #include "core/record_reader.h"
+#include "core/utf8_text.h"
 #include "ui/help_texts.h"
 
 namespace ventelle {
@@ -20,9 +21,11 @@ LexiconWindow::LexiconWindow(const ProgramFolder& folder, const std::string& wor
     definition_ = help_texts::kNoLexicon;
     return;
   }
-  if (word.empty()) return;
+  // A no-break space in the word or a term counts as a blank.
+  const std::string wanted = withPlainBlanks(word);
+  if (wanted.empty()) return;
   for (std::size_t i = 0; i < terms_.size(); ++i) {
-    if (terms_[i] == word) {
+    if (withPlainBlanks(terms_[i]) == wanted) {
       select(i);
       return;
     }
@@ -34,8 +37,9 @@ void LexiconWindow::select(std::size_t i) {
   selected_ = i;
   term_ = terms_[i];
   // A term listed twice shows the definition of its first line.
+  const std::string wanted = withPlainBlanks(term_);
   for (std::size_t k = 0; k < terms_.size(); ++k) {
-    if (terms_[k] == term_) {
+    if (withPlainBlanks(terms_[k]) == wanted) {
       definition_ = definitions_[k];
       return;
     }

@@ -25,7 +25,8 @@ TEST(RecordReader, SplitsKeyAndValueAtTheFirstEqualsSign) {
   for (const auto& [line, key, data, noKey] :
        {std::tuple{"Question = Quelle est ... = ?", "Question", "Quelle est ... = ?", false},
         {"= valeur", "", "valeur", false}, {"  Non ", "", "Non", true},
-        {"\tTab =1 ", "\tTab", "1", false}}) {  // tabs are not blanks
+        {"\tTab =1 ", "\tTab", "1", false},  // tabs are not blanks
+        {"Oui\u00A0? =\u00A02", "Oui\u00A0?", "\u00A02", false}}) {  // nor are no-break spaces
     const TextLines lines{line};
     RecordReader reader(lines);
     reader.nextLine();

@@ -542,6 +542,32 @@ TEST(HelpLexicon, AWordTheLexiconLacksSelectsNothing) {
   }
 }
 
+// The lexicon's search counts a no-break space as a blank; the file keeps it.
+TEST(HelpLexicon, ANoBreakSpaceInTheWordOrTheTermCountsAsABlank) {
+  Desk d;
+  d.folder.write("Lexique.dat",
+                 "Gradient de vent=Variation du vent avec la hauteur.\n"
+                 "Point\u00A0de rosée=Température de saturation.\n"
+                 "Vent\u00A0météo=Vent à grande échelle.\n"
+                 "Vent météo=Doublon.\n");
+  for (const auto& [word, entry, definition] :
+       {std::tuple<const char*, std::size_t, const char*>{"Gradient\u00A0de vent", 0,
+                                                          "Variation du vent avec la hauteur."},
+        {"Point de rosée", 1, "Température de saturation."},
+        {"Vent météo\u00A0", 2, "Vent à grande échelle."}}) {
+    SCOPED_TRACE(word);
+    d.desk.openLexicon(word);
+    const auto& lexicon = d.content<LexiconWindow>();
+    EXPECT_EQ(lexicon.selected(), entry);
+    EXPECT_EQ(lexicon.definition(), definition);
+  }
+  d.desk.lexiconEntryClick(3);  // the same term as entry 2, written with a plain blank
+  EXPECT_EQ(d.content<LexiconWindow>().term(), "Vent météo");
+  EXPECT_EQ(d.content<LexiconWindow>().definition(), "Vent à grande échelle.");
+  d.desk.openLexicon("\u00A0");
+  EXPECT_FALSE(d.content<LexiconWindow>().selected());
+}
+
 TEST(HelpTips, EveryTipCanBeDrawnAndSuivantDrawsAnother) {
   Desk d;
   d.folder.write("Tip.txt", "; Astuces\nUn.\nDeux.\n\nTrois.");

@@ -9,6 +9,7 @@
 #include "core/fatal_error.h"
 #include "core/jpeg_size.h"
 #include "core/record_reader.h"
+#include "core/utf8_text.h"
 
 namespace ventelle::bankcheck {
 namespace {
@@ -90,14 +91,6 @@ std::optional<int> leadingNumberOfName(const std::string& name) {
 }
 
 std::string quoted(const std::string& text) { return "« " + text + " »"; }
-
-// The text with each no-break space read as a plain one, as the lexicon
-// search reads terms.
-std::string withPlainBlanks(std::string text) {
-  for (auto at = text.find("\xC2\xA0"); at != std::string::npos; at = text.find("\xC2\xA0", at))
-    text.replace(at, 2, " ");
-  return text;
-}
 
 class QuestionChecker {
  public:
@@ -240,7 +233,7 @@ std::set<std::string> lexiconTerms(const TextLines& lexicon) {
     reader.nextLine();
     reader.resetLineHasNoKey();
     std::string key = reader.item();
-    if (!reader.lineHasNoKey()) terms.insert(withPlainBlanks(std::move(key)));
+    if (!reader.lineHasNoKey()) terms.insert(withPlainBlanks(key));
   }
   return terms;
 }
