@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(g++ cmake ninja-build qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgtest-dev libbenchmark-dev fonts-liberation poppler-utils "$@")
 # The French spell check of the help pages (tests/spelling).
 packages+=(hunspell hunspell-fr)
+# The no-break-space script of the shipped texts and its tests.
+packages+=(python3)
 # The launcher and AppStream checks, and the Debian package (cpack's
 # dpkg-shlibdeps, dpkg-deb).
 packages+=(desktop-file-utils appstream dpkg-dev)
