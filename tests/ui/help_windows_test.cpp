@@ -435,13 +435,15 @@ TEST(HelpAbout, OpensCentredWithTheProgramPageAsItsLinkWhenItHasOne) {
 TEST(HelpLinks, TheShippedLinksFileHoldsEveryKeyTheProgramUsesAndOnlyWebPages) {
   const ProgramFolder shipped(VENTELLE_DATA_DIR);
   std::set<std::string> used(expectedLinkItems().begin(), expectedLinkItems().end());
-  for (const auto& link : LinksPage(shipped).links()) used.insert(link.target.key);
+  const LinksPage linksPage(shipped);
+  for (const auto& link : linksPage.links()) used.insert(link.target.key);
   used.insert(AboutWindow(shipped).web().target.key);
   for (const auto& page : helpPages()) {
     if (page.kind != PageKind::Text) continue;
     const auto lines = readTextFile(shipped.resolve(page.bodyFile()));
     ASSERT_TRUE(lines) << page.name;
-    for (const auto& link : readHelpBody(*lines).links)
+    const auto body = readHelpBody(*lines);
+    for (const auto& link : body.links)
       if (link.target.kind == LinkTarget::Kind::Web) used.insert(link.target.key);
   }
 
