@@ -6,6 +6,9 @@
 
 namespace ventelle {
 
+// Appends one character (below U+10000) in UTF-8.
+void appendUtf8(std::string& out, char32_t cp);
+
 // The text without its first `front` and last `back` characters; empty when
 // it holds no more than front + back characters.
 std::string trimCharacters(std::string_view text, std::size_t front, std::size_t back);

@@ -1,15 +1,16 @@
 #!/usr/bin/env python3
 """The no-break spaces that tools/french-spaces.py puts in the data files."""
 
-import importlib.util
 import sys
+import types
 import unittest
 from pathlib import Path
 
 SCRIPT = Path(__file__).resolve().parents[2] / "tools" / "french-spaces.py"
-spec = importlib.util.spec_from_file_location("french_spaces", SCRIPT)
-fs = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(fs)
+fs = types.ModuleType("french_spaces")
+fs.__file__ = str(SCRIPT)
+sys.modules["french_spaces"] = fs
+exec(compile(SCRIPT.read_text(encoding="utf-8"), str(SCRIPT), "exec"), fs.__dict__)
 
 # "~" stands for the no-break space in the expected texts.
 def nb(text):

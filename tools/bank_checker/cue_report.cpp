@@ -13,6 +13,7 @@
 #include "bank_checker/folder_check.h"
 #include "core/exam_catalogue.h"
 #include "core/text_file.h"
+#include "core/utf8_text.h"
 
 namespace ventelle::bankcheck {
 namespace {
@@ -98,19 +99,6 @@ bool isLetter(std::uint32_t cp) {
 }
 
 bool isApostrophe(std::uint32_t cp) { return cp == '\'' || cp == 0x2019; }
-
-void appendUtf8(std::string& out, std::uint32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
 
 // A word as written, in lower case, and whether an apostrophe ends it ("n'", "qu'").
 struct Word {
