@@ -58,12 +58,20 @@ NUMBER_UNIT = re.compile(
 HOUR_MINUTES = re.compile(r"(?<=[0-9]\xa0h) (?=[0-9]{2}(?![0-9]))")
 
 
+# Captions the help pages quote as the program words them, plain blanks
+# included: they stay as they are.
+QUOTED_AS_SHOWN = ("Il fallait cocher :", "Il ne fallait pas cocher :")
+
+
 def spaced(text):
     """The text with its no-break spaces, wherever the rules want one."""
     text = BEFORE_PUNCTUATION.sub(NBSP, text)
     text = THOUSANDS.sub(lambda m: re.sub(" ", NBSP, m.group(0)), text)
     text = NUMBER_UNIT.sub(NBSP, text)
-    return HOUR_MINUTES.sub(NBSP, text)
+    text = HOUR_MINUTES.sub(NBSP, text)
+    for caption in QUOTED_AS_SHOWN:
+        text = text.replace(caption.replace(" :", NBSP + ":"), caption)
+    return text
 
 
 def spaced_outside_links(text):
