@@ -8,7 +8,7 @@
 #include "core/seeded_random.h"
 #include "shipped_folder.h"
 #include "silent_seams.h"
-#include "ui/main_window_model.h"
+#include "ui/main/main_window_model.h"
 
 namespace {
 

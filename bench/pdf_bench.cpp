@@ -9,9 +9,9 @@
 
 #include "bank/chapter_library.h"
 #include "core/seeded_random.h"
-#include "qt/qt_print_service.h"
+#include "qt/services/qt_print_service.h"
 #include "silent_seams.h"
-#include "ui/main_window_model.h"
+#include "ui/main/main_window_model.h"
 
 namespace {
 

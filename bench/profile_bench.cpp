@@ -8,7 +8,7 @@
 #include "bank/chapter_library.h"
 #include "core/clock_random.h"
 #include "silent_seams.h"
-#include "ui/main_window_model.h"
+#include "ui/main/main_window_model.h"
 #include "users/profile_store.h"
 
 namespace {

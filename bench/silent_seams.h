@@ -1,8 +1,8 @@
 #pragma once
 // Seams that show, open and print nothing, for benchmarks.
-#include "ui/desktop.h"
-#include "ui/dialogs.h"
-#include "ui/print_service.h"
+#include "ui/window/desktop.h"
+#include "ui/window/dialogs.h"
+#include "ui/window/print_service.h"
 
 namespace ventelle {
 

@@ -8,8 +8,8 @@
 #include "core/clock_random.h"
 #include "shipped_folder.h"
 #include "silent_seams.h"
-#include "ui/main_window_model.h"
-#include "ui/splash_model.h"
+#include "ui/help/splash_model.h"
+#include "ui/main/main_window_model.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "core/clock_random.h"
 #include "core/exam_catalogue.h"
 #include "silent_seams.h"
-#include "ui/main_window_model.h"
+#include "ui/main/main_window_model.h"
 
 namespace {
 

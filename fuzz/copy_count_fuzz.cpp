@@ -1,7 +1,7 @@
 // The copy count typed in the print commands' input box.
 #include "core/windows1252.h"
 #include "fuzz_support.h"
-#include "ui/print_commands.h"
+#include "ui/print/print_commands.h"
 
 using namespace ventelle;
 

@@ -2,9 +2,9 @@
 // the help window reads it, every link shown leads to a known page or to an
 // address of the links file, and every run names a link that exists.
 #include "fuzz_support.h"
-#include "ui/help_pages.h"
-#include "ui/links.h"
-#include "ui/text_page.h"
+#include "ui/help/help_pages.h"
+#include "ui/help/links.h"
+#include "ui/help/text_page.h"
 
 using namespace ventelle;
 

@@ -1,9 +1,9 @@
 // The lexicon "Lexique.dat" as its window reads it, opened on the word of
 // the input's first line as a question's paperclip opens it, then every
 // entry clicked.
-#include "fuzz_support.h"
 #include "core/utf8_text.h"
-#include "ui/lexicon_window.h"
+#include "fuzz_support.h"
+#include "ui/help/lexicon_window.h"
 
 using namespace ventelle;
 

@@ -6,8 +6,8 @@
 
 #include "core/seeded_random.h"
 #include "fuzz_support.h"
-#include "ui/help_desk.h"
-#include "ui/links.h"
+#include "ui/help/help_desk.h"
+#include "ui/help/links.h"
 
 using namespace ventelle;
 

@@ -2,7 +2,7 @@
 // that also finds its pictures in the skin folder. The skin folder holds one
 // picture, "fond.png", that a skin may name.
 #include "fuzz_support.h"
-#include "ui/skin_file.h"
+#include "ui/skin/skin_file.h"
 
 using namespace ventelle;
 

@@ -1,8 +1,8 @@
 // The tips "Tip.txt": one drawn as the splash and the tips window draw it.
 #include "core/seeded_random.h"
 #include "fuzz_support.h"
-#include "ui/random_tip.h"
-#include "ui/tip_window.h"
+#include "ui/help/random_tip.h"
+#include "ui/help/tip_window.h"
 
 using namespace ventelle;
 

@@ -1,6 +1,5 @@
 #include "game/board.h"
 
-#include <algorithm>
 #include <stdexcept>
 
 namespace ventelle {
@@ -57,11 +56,6 @@ SquareKind kindOfTag(int tag) {
 }
 
 std::string tagText(int tag) { return std::to_string(tag); }
-
-int squaresWithTag(int tag) {
-  return static_cast<int>(std::count_if(kBoard.begin(), kBoard.end(),
-                                        [tag](const BoardSquare& s) { return s.tag == tag; }));
-}
 
 const Category& category(int k) {
   if (k < 1 || k > kCategoryCount) throw std::out_of_range("category " + std::to_string(k));

@@ -40,8 +40,6 @@ int squareTop(int n);
 SquareKind kindOfTag(int tag);
 // The tag as the square holds it: "1".."9", "0", "1000", "-1000".
 std::string tagText(int tag);
-// How many squares of the board carry that tag.
-int squaresWithTag(int tag);
 
 // One question category: a chapter of the "QCM 2000" bank.
 struct Category {

@@ -18,15 +18,6 @@ int rollDie(RandomSource& random, int shownFace) {
 
 int squareAfter(int square) { return square >= kSquareCount ? 1 : square + 1; }
 
-PawnMove movePawn(int fromSquare, int throwOfDie) {
-  PawnMove move;
-  int square = fromSquare;
-  for (int i = 0; i < throwOfDie; ++i) {
-    square = squareAfter(square);
-    move.steps.push_back(square);
-  }
-  return move;
-}
 
 Landing landingOn(int square) {
   const int tag = boardSquare(square).tag;
@@ -39,8 +30,6 @@ Landing landingOn(int square) {
   }
   return {kind, {}, 0, false, tag};
 }
-
-int ticksLeftAfter(int ticksPassed) { return std::clamp(kCountdownTicks - ticksPassed, 0, kMaxTicksLeft); }
 
 int answerPoints(int mark, int ticksLeft) { return mark * std::clamp(ticksLeft, 0, kMaxTicksLeft) * 10; }
 

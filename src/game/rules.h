@@ -4,7 +4,6 @@
 // countdown, icon progress and the win. The turn machine applies them.
 #include <array>
 #include <string_view>
-#include <vector>
 
 #include "core/random_source.h"
 #include "game/board.h"
@@ -22,15 +21,9 @@ int rollDie(RandomSource& random, int shownFace);
 
 // --- Moving -------------------------------------------------------------
 
-// The squares a pawn passes, one per step, the last being where it stops.
-// The track is a loop: the square after 68 is 1.
-struct PawnMove {
-  std::vector<int> steps;
-  int finalSquare() const { return steps.empty() ? 0 : steps.back(); }
-};
-
+// The square a pawn steps onto next. The track is a loop: the square after
+// 68 is 1.
 int squareAfter(int square);
-PawnMove movePawn(int fromSquare, int throwOfDie);
 
 // --- Landing --------------------------------------------------------------
 
@@ -65,9 +58,6 @@ Landing landingOn(int square);
 constexpr int kCountdownTicks = 42;
 // An answer counts at most the ticks left after the first tick.
 constexpr int kMaxTicksLeft = kCountdownTicks - 1;
-
-// Ticks left once that many ticks have passed, within 0..41.
-int ticksLeftAfter(int ticksPassed);
 
 // Ten points per mark point per tick left: a fully right answer (6) after one
 // tick earns 2460, at time-out 0. A negative mark takes points away.

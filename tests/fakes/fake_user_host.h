@@ -11,9 +11,9 @@
 
 #include "core/file_io.h"
 #include "fakes/temp_folder.h"
-#include "ui/messages.h"
-#include "ui/user_management.h"
-#include "ui/user_menu.h"
+#include "ui/profile/user_management.h"
+#include "ui/profile/user_menu.h"
+#include "ui/window/messages.h"
 #include "users/user_files.h"
 
 namespace ventelle {

@@ -9,7 +9,7 @@
 #include "fakes/recording_print_service.h"
 #include "fakes/scripted_random.h"
 #include "fakes/temp_folder.h"
-#include "ui/main_window_model.h"
+#include "ui/main/main_window_model.h"
 
 namespace ventelle {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/desktop.h"
+#include "ui/window/desktop.h"
 
 namespace ventelle {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/dialogs.h"
+#include "ui/window/dialogs.h"
 
 namespace ventelle {
 

@@ -3,7 +3,7 @@
 // is cancelled or fails.
 #include <vector>
 
-#include "ui/print_service.h"
+#include "ui/window/print_service.h"
 
 namespace ventelle {
 

@@ -310,7 +310,8 @@ class WholeGame : public GameTable {
   int bestThrow() const {
     const Player& p = game.current();
     for (int face = 1; face <= 6; ++face) {
-      const int square = movePawn(p.square, face).finalSquare();
+      int square = p.square;
+      for (int step = 0; step < face; ++step) square = squareAfter(square);
       const Landing landing = landingOn(square);
       if (landing.kind == SquareKind::Chapter && p.icons[landing.chapter - 1] < kCompleteLevel) return face;
     }

@@ -7,8 +7,6 @@
 namespace ventelle {
 namespace {
 
-using Steps = std::vector<int>;
-
 TEST(Chance, TheDieNeverShowsTheSameFaceTwiceInARow) {
   PlannedRandom random;
   random.queueDraw(4, 6);
@@ -29,11 +27,10 @@ TEST(Die, NeverRepeatsTheFaceShownEvenWithAConstantRandomSource) {
   EXPECT_EQ(rollDie(constant, 3), 4);
 }
 
-TEST(PawnMove, PassesSquare68OnToSquare1) {
-  EXPECT_EQ(movePawn(65, 6).steps, (Steps{66, 67, 68, 1, 2, 3}));
-  EXPECT_EQ(movePawn(68, 1).finalSquare(), 1);
-  EXPECT_EQ(movePawn(10, 4).steps, (Steps{11, 12, 13, 14}));
-  EXPECT_EQ(movePawn(63, 5).finalSquare(), 68);
+TEST(Track, PassesSquare68OnToSquare1) {
+  EXPECT_EQ(squareAfter(67), 68);
+  EXPECT_EQ(squareAfter(68), 1);
+  EXPECT_EQ(squareAfter(10), 11);
 }
 
 struct LandingCase {
@@ -68,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct PointsCase {
   int mark;
-  int ticksPassed;
+  int ticksLeft;
   int points;
 };
 
@@ -76,26 +73,18 @@ class CountdownPoints : public ::testing::TestWithParam<PointsCase> {};
 
 TEST_P(CountdownPoints, TenPerMarkPointPerTickLeft) {
   const PointsCase& c = GetParam();
-  EXPECT_EQ(answerPoints(c.mark, ticksLeftAfter(c.ticksPassed)), c.points);
+  EXPECT_EQ(answerPoints(c.mark, c.ticksLeft), c.points);
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, CountdownPoints,
-                         ::testing::Values(PointsCase{6, 1, 2460},   // "20" still shown
-                                           PointsCase{6, 12, 1800},  // 30 ticks left
-                                           PointsCase{6, 42, 0},     // time-out
-                                           PointsCase{6, 0, 2460},   // before the first tick: no 42nd tick
-                                           PointsCase{6, 50, 0},
-                                           PointsCase{3, 12, 900},
-                                           PointsCase{0, 1, 0},
-                                           PointsCase{-2, 12, -600}));  // a negative mark costs points
-
-TEST(Countdown, TicksLeftAreHeldWithin0To41) {
-  EXPECT_EQ(ticksLeftAfter(0), 41);
-  EXPECT_EQ(ticksLeftAfter(42), 0);
-  EXPECT_EQ(ticksLeftAfter(43), 0);
-  EXPECT_EQ(answerPoints(6, 42), 2460);
-  EXPECT_EQ(answerPoints(6, -3), 0);
-}
+                         ::testing::Values(PointsCase{6, 41, 2460},  // "20" still shown
+                                           PointsCase{6, 30, 1800},
+                                           PointsCase{6, 0, 0},      // time-out
+                                           PointsCase{6, 42, 2460},  // before the first tick: no 42nd tick
+                                           PointsCase{6, -3, 0},
+                                           PointsCase{3, 30, 900},
+                                           PointsCase{0, 41, 0},
+                                           PointsCase{-2, 30, -600}));  // a negative mark costs points
 
 TEST(Countdown, ShowsHalfTheTicksLeft) {
   EXPECT_EQ(countdownDigits(41).tens, 2);

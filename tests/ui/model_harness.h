@@ -18,7 +18,7 @@
 #include "fakes/recording_dialogs.h"
 #include "fakes/recording_print_service.h"
 #include "fakes/temp_folder.h"
-#include "ui/main_window_model.h"
+#include "ui/main/main_window_model.h"
 #include "users/profile_store.h"
 
 namespace ventelle {

@@ -15,10 +15,10 @@
 #include "core/seeded_random.h"
 #include "core/user_copy.h"
 #include "print_options.h"
-#include "qt/program_location.h"
-#include "qt/qt_print_service.h"
-#include "ui/main_window_model.h"
-#include "ui/user_menu.h"
+#include "qt/services/program_location.h"
+#include "qt/services/qt_print_service.h"
+#include "ui/main/main_window_model.h"
+#include "ui/profile/user_menu.h"
 
 namespace {
 
