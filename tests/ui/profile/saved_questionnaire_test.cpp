@@ -85,22 +85,6 @@ TEST(SavedQuestionnaire, AMovedQuestionIsFoundByItsPreviousPlaceOrNameOrDropped)
   }
 }
 
-TEST(SavedQuestionnaire, AMarkingRewritesOnlyTheChapterLines) {
-  ModelHarness h;
-  h.start(2, 1);
-  h.mark({"Oui"});
-  h.model.menuCommand("mnuEnregistrer");
-  const Lines before = profileLines(h);
-  h.next(2, 2);
-  h.mark({"Non"});  // Y, wrong
-  const Lines after = profileLines(h);
-  ASSERT_EQ(after.size(), before.size());
-  Lines changed;
-  for (std::size_t k = 0; k < after.size(); ++k)
-    if (after[k] != before[k]) changed.push_back(after[k]);
-  EXPECT_EQ(changed, Lines{"Chapitre2=Y"});
-}
-
 // Exam 7 in full-questionnaire mode on chapter 3 (60 numbered questions
 // "Six" 6, "Zéro" 0), three buttons answered.
 class SavedFullQuestionnaire : public ::testing::Test {
@@ -147,17 +131,6 @@ TEST_F(SavedFullQuestionnaire, SavesTwelveFieldLinesForEveryButtonAndResumesInTh
   EXPECT_EQ(std::tuple(c.check[1].caption, c.check[2].ticked), std::tuple(std::string("Zéro"), true));
   EXPECT_TRUE(h.dialogs.shown.empty());
   EXPECT_EQ(h.random.pending(), 0u);
-}
-
-TEST_F(SavedFullQuestionnaire, AMarkedQuestionnaireCannotBeSavedButItsMistakesAreWritten) {
-  for (int k = 4; k <= 60; ++k) answer(k, "Six");
-  answer(2, "Six");
-  h.model.questionClick();
-  const Lines before = profileLines(h);
-  EXPECT_NE(std::find(before.begin(), before.end(), "Chapitre3=3"), before.end());
-  h.model.menuCommand("mnuEnregistrer");
-  EXPECT_EQ(h.dialogs.count("Vous ne pouvez pas enregistrer un QCM évalué !"), 1);
-  EXPECT_EQ(profileLines(h), before);
 }
 
 }  // namespace

@@ -22,13 +22,6 @@ const std::string kJeanSettings = "V 6.1,Classique,4,1,1,1,1,1,1,0,0,0,#FALSE#,0
 class UserProfile : public ModelOnFolder {
  public:
   std::string bytesOf(const std::string& file) const { return readFileBytes(folder.path() / file).value_or("<absent>"); }
-  // Jean's profile: the built-in one with a first line and extra lines of our own.
-  void writeJean(const std::string& settings, const std::vector<std::string>& questionnaire = {}) {
-    TextLines lines = defaultProfileLines();
-    lines.front() = settings;
-    lines.insert(lines.end(), questionnaire.begin(), questionnaire.end());
-    folder.writeBytes("Jean.ini", profileBytes(lines));
-  }
   void startAndChooseJean() {
     model.start();
     dialogs.shown.clear();
@@ -46,8 +39,8 @@ class UserProfile : public ModelOnFolder {
   }
 };
 
-// The default user starts afresh from the template, or the built-in content
-// without one; a profile of an older format is set aside after its message.
+// The default user starts afresh; a profile of an older format is set aside
+// after its message.
 TEST(StartUpProfile, TheDefaultUserStartsAfreshAndOldFormatsAreSetAside) {
   UserProfile f;
   f.folder.write("parapente.ini", "V 6.1,Bleu,4\n\n[Manuel]\nChapitre1=5,6\n");
@@ -64,34 +57,6 @@ TEST(StartUpProfile, TheDefaultUserStartsAfreshAndOldFormatsAreSetAside) {
   EXPECT_EQ(f.bytesOf("parapente.ini"), builtIn());
   EXPECT_EQ(f.model.examIndex(), 7);
 
-  UserProfile g;
-  const std::string templ = profileBytes({"V 6.1,Bleu,4,1,0,1,0,1,0,0,0,1,#FALSE#,2,0,0,0,#FALSE#,#TRUE#,,,,,16"});
-  g.folder.writeBytes("parapente.cfg", templ);
-  g.model.start();
-  EXPECT_EQ(g.bytesOf("parapente.ini"), templ);
-  EXPECT_EQ(std::tuple(g.model.examIndex(), g.model.skinName(), g.model.controls().partie[2].ticked),
-            std::tuple(4, std::string("Bleu"), false));
-  EXPECT_TRUE(g.model.controls().menus.at("mnurepose16").checked && g.model.controls().menus.at("mnuTQuest").checked);
-}
-
-TEST(ChoosingAUser, LoadsTheirProfileAndMistakesAndNamesThemInTheTitle) {
-  UserProfile f;
-  TextLines lines = defaultProfileLines();
-  lines.front() = kJeanSettings + ",,,,8";
-  *(std::find(lines.begin(), lines.end(), "[ULM]") + 2) = "Chapitre2=101,102,103,104";
-  f.folder.writeBytes("Jean.ini", profileBytes(lines));
-  f.startAndChooseJean();
-  EXPECT_EQ(f.model.activeUserName(), "Jean");
-  EXPECT_NE(f.model.controls().title.find("               -Jean-"), std::string::npos);
-  EXPECT_EQ(f.model.errorLists().list({4, 2}), "101,102,103,104");
-  EXPECT_EQ(std::pair(f.model.controls().feu[1].colour, f.model.controls().feu[2].colour), std::pair(65280u, 45311u));
-  f.model.menuCommand("mnuUtilisateur0");
-  EXPECT_EQ(f.model.examIndex(), 7);
-  EXPECT_NE(f.model.controls().title.find("-Utilisateur par défaut-"), std::string::npos);
-  fs::remove(f.folder.path() / "Jean.ini");  // gone since start-up: made afresh
-  f.model.menuCommand("mnuUtilisateur1");
-  EXPECT_EQ(f.dialogs.shown.back().text, "Le fichier utilisateur \"Jean.ini\" est introuvable : un profil neuf a été créé.");
-  EXPECT_EQ(f.bytesOf("Jean.ini"), builtIn());
 }
 
 // Each kind of damage loads what is sound, says what was not, and keeps the
@@ -155,7 +120,10 @@ TEST(UnreadableProfile, IsLeftByteForByteByEveryReaderAndToldOnce) {
   };
   for (const auto& reader : readers) {
     UserProfile f;
-    f.writeJean(kJeanSettings + "\"1\",\"6\",\"6\",\"20\",8", {"2,3"});
+    TextLines lines = defaultProfileLines();
+    lines.front() = kJeanSettings + "\"1\",\"6\",\"6\",\"20\",8";
+    lines.push_back("2,3");
+    f.folder.writeBytes("Jean.ini", profileBytes(lines));
     reader.before(f);
     const std::string original = f.bytesOf("Jean.ini");
     f.dialogs.shown.clear();
@@ -170,11 +138,6 @@ TEST(UnreadableProfile, IsLeftByteForByteByEveryReaderAndToldOnce) {
     EXPECT_EQ(f.dialogs.count(reader.told), 1);
     EXPECT_EQ(f.model.activeUserName(), reader.activeAfter);
   }
-  UserProfile f;  // at start-up the default user's takes the built-in settings
-  fs::create_directories(f.folder.path() / "parapente.ini" / "dedans");
-  f.model.start();
-  EXPECT_EQ(f.dialogs.count(messages::unreadableProfileDefaults("parapente.ini")), 1);
-  EXPECT_EQ(f.model.examIndex(), 7);
 }
 
 // A full disk is told and keeps the old profile; the next write with room
@@ -198,44 +161,6 @@ TEST(ProfileWrites, AFullDiskIsToldAndKeepsTheOldProfileUntilThereIsRoomAgain) {
   EXPECT_TRUE(again.dialogs.shown.empty());
   EXPECT_EQ(again.model.controls().historique, f.model.controls().historique);
   EXPECT_EQ(UserProfile::mistakes(again.model), 2);
-}
-
-TEST(ProfileWrites, AProgramKilledWhileMarkingLeavesTheOldProfileToStartFrom) {
-  UserProfile f;
-  f.folder.writeBytes("Jean.ini", builtIn());
-  f.startAndChooseJean();
-  f.markTwice();
-  const std::string old = f.bytesOf("Jean.ini");
-  ASSERT_TRUE(killedWhileWriting(old.size() / 2, [&] { f.markTwice(); }));
-  EXPECT_EQ(f.bytesOf("Jean.ini"), old);
-  ModelOver again(f.folder.path());
-  again.model.start();
-  again.model.menuCommand("mnuUtilisateur1");
-  EXPECT_TRUE(again.dialogs.shown.empty());
-  EXPECT_EQ(UserProfile::mistakes(again.model), 2);  // the two questions marked before the kill
-  again.model.questionClick();  // marks, and writes the profile anew
-  EXPECT_EQ(f.bytesOf("Jean.ini.tmp"), "<absent>");
-}
-
-// A chapter that cannot be written is removed rather than left with the
-// questions of another brevet, and rebuilt by the next switch.
-TEST(ChapterWrites, AFullDiskIsToldAndLeavesNoChapterOfAnotherBrevet) {
-  UserProfile f;
-  f.model.start();
-  f.dialogs.shown.clear();
-  {
-    const DiskFullAfter fullDisk(100);
-    f.model.menuCommand("mnuPConfirme");
-  }
-  std::vector<std::string> paths;
-  for (int k = 1; k <= 8; ++k) paths.push_back("2004\\4Chapitre" + std::to_string(k) + ".dat");
-  ASSERT_FALSE(f.dialogs.shown.empty());
-  EXPECT_EQ(f.dialogs.shown[0].title, messages::kWriteFailedTitle);
-  EXPECT_EQ(f.dialogs.shown[0].text, messages::unwritableChapters(paths));
-  EXPECT_EQ(f.bytesOf("2004/4Chapitre1.dat") + f.bytesOf("2004/4Chapitre8.dat.tmp"), "<absent><absent>");
-  f.model.menuCommand("mnuPPilote");
-  f.model.menuCommand("mnuPConfirme");
-  EXPECT_NE(f.bytesOf("2004/4Chapitre8.dat"), "<absent>");
 }
 
 }  // namespace

@@ -35,20 +35,14 @@ TEST(MenuBar, StandsWithUniqueItemsUnderTheirParentsAndTheDefaultMarks) {
   f.model.start();  // the shipped profile: pilot brevet, lower levels included
   checked.insert({"mnuPPilote", "mnuInclure"});
   EXPECT_EQ(checkedItems(f.model.controls().menus), checked);
-  EXPECT_EQ(shownCaption("Vol && Mét&eo&"), "Vol & Méteo");
-  EXPECT_EQ(shownCaption(literalCaption("A & B && C")), "A & B && C");
+  EXPECT_EQ(shownCaption(literalCaption("A & B && C") + "&D&"), "A & B && CD");
 }
 
-// Each of the fifteen link items opens its address of the links file, read
-// at each click; an address that is no web page is refused, a failed browser told.
+// A link item opens its address of the links file, read at each click; an
+// address that is no web page is refused, a failed browser or editor told.
 TEST(MenuBar, LinkItemsOpenTheAddressOfTheLinksFile) {
   ModelOnFolder f;
   f.model.start();
-  for (const auto& entry : f.model.controls().menus.order())
-    if (isLinkItem(entry.name)) f.model.menuCommand(entry.name);
-  EXPECT_EQ(f.desktop.addresses.size(), 15u);
-  for (const auto& address : f.desktop.addresses) EXPECT_TRUE(address.starts_with("https://")) << address;
-  f.desktop.addresses.clear();
   f.folder.write("Liens.dat", "mnuVAV=\nmnuAZ=file:///etc/passwd\nmnuRadio=https://club.example/radio\n");
   for (const char* item : {"mnuVAV", "mnuAZ", "mnuRadio"}) f.model.menuCommand(item);
   EXPECT_EQ(f.desktop.addresses, std::vector<std::string>{"https://club.example/radio"});
@@ -68,24 +62,15 @@ TEST(MenuBar, LinkItemsOpenTheAddressOfTheLinksFile) {
   EXPECT_EQ(f.desktop.textFiles, std::vector{f.folder.path() / "info.txt"});
 }
 
-// Chapter 1 question "P5" is a paraglider question, "A" has no wing.
+// Chapter 1 question "P5" is a paraglider question.
 TEST(WingHover, CrossedOutOverTheWingAndBackOnlyOnceTheMouseLeftIt) {
   ModelHarness h;
   h.start(1, 5);
   EXPECT_TRUE(h.model.mouseOverWing());
   EXPECT_TRUE(h.controls().wingCrossed);
   EXPECT_FALSE(h.model.mouseOverWing());
-  h.queueQuestion(1, 5);  // passing brings the normal picture of the next question
-  h.model.wingClick();
-  EXPECT_FALSE(h.controls().wingCrossed);
-  EXPECT_FALSE(h.model.mouseOverWing());  // not again until the mouse has been elsewhere
-  EXPECT_TRUE(h.model.mouseOverWindow());
-  EXPECT_TRUE(h.model.mouseOverWing());
   EXPECT_TRUE(h.model.mouseOverWindow());
   EXPECT_FALSE(h.controls().wingCrossed);
-  h.queueQuestion(1, 1);
-  h.model.wingClick();
-  EXPECT_FALSE(h.model.mouseOverWing());
 }
 
 }  // namespace
