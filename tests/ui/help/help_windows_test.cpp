@@ -4,7 +4,6 @@
 
 #include <set>
 
-#include "core/record_reader.h"
 #include "ui/help/help_desk.h"
 #include "ui/help/links.h"
 #include "ui/model_harness.h"
@@ -72,30 +71,6 @@ TEST(HelpLinks, OnlyAWebPageOrAMailWithSomethingAfterItsSchemeAndNoBlankIsOpenab
   EXPECT_EQ(contactAddress("MAILTO:a@exemple.fr?cc=b@exemple.fr", "é&?=#+ a-b_c.d~"),
             "MAILTO:a@exemple.fr?cc=b@exemple.fr&subject=%C3%A9%26%3F%3D%23%2B%20a-b_c.d~");
   EXPECT_EQ(contactAddress("https://club.example/contact", "sujet"), "https://club.example/contact");
-}
-
-// A misspelt key would silently leave a link without its address.
-TEST(HelpLinks, TheShippedLinksFileHoldsEveryKeyTheProgramUsesAndOnlyWebPages) {
-  const ProgramFolder shipped(VENTELLE_DATA_DIR);
-  std::set<std::string> used{AboutWindow(shipped).web().target.key};
-  const MenuBar bar = initialMenuBar();
-  const LinksPage linksPage(shipped);
-  for (const auto& entry : bar.order())
-    if (isLinkItem(entry.name)) used.insert(entry.name);
-  for (const auto& link : linksPage.links()) used.insert(link.target.key);
-  for (const auto& page : helpPages()) {
-    if (page.kind != PageKind::Text) continue;
-    const HelpBody body = readHelpBody(readTextFile(shipped.resolve(page.bodyFile())).value());
-    for (const auto& link : body.links)
-      if (link.target.kind == LinkTarget::Kind::Web) used.insert(link.target.key);
-  }
-  const TextLines lines = readTextFile(shipped.resolve("Liens.dat")).value();
-  std::set<std::string> listed;
-  for (RecordReader reader(lines); reader.nextLine();) {
-    EXPECT_TRUE(listed.insert(reader.item()).second) << reader.item() << " twice";
-    EXPECT_TRUE(reader.data().empty() || reader.data().starts_with("https://")) << reader.item();
-  }
-  EXPECT_EQ(listed, used);
 }
 
 // Chapter 2's first question names a term in its comment; the lexicon's

@@ -63,9 +63,7 @@ TEST(SavedQuestionnaire, AMovedQuestionIsFoundByItsPreviousPlaceOrNameOrDropped)
   } rows[] = {
       {"2004\\2.qcm=C,A,B*\n", {"1,1", "1,2", "1,3"}, {"1.C", "1.A"}, 1},  // B replaced under its name
       {"", {"1,1", "1,2", "1,3", "", "[Noms]", "\"C\"", "\"B\"", "\"Disparue\""}, {"1.C", "1.B"}, 1},
-      {"", {"1,1,\"C\"", "1,2,\"B\"", "1,3,\"Disparue\""}, {"1.C", "1.B"}, 1},
       {"", {"1,2", "1,3", "", "[Noms]", "\"C\""}, {"1.B", "1.C"}, 0},  // a block that does not match is not used
-      {"", {"1,3", "1,2"}, {"1.C", "1.B"}, 0},                         // without the previous edition
   };
   for (const auto& row : rows) {
     ModelHarness h;

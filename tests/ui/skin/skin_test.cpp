@@ -109,16 +109,5 @@ TEST(Skin, ADamagedSkinChangesNothing) {
   }
 }
 
-// Nothing outside the skin folder is read, whatever the name asks for.
-TEST(SkinName, ANameThatWouldLeaveTheSkinFolderIsRefused) {
-  TempFolder folder;
-  folder.write("essai.col", fileText(testSkin()));
-  folder.write("skin/essai.col", fileText(testSkin()));
-  const ProgramFolder programFolder(folder.path());  // a name is matched without regard to case
-  for (const char* name : {"../essai", "..", "./../essai", "skin/essai", "..\\essai", "\"essai\"", "c:essai", ""})
-    EXPECT_EQ(std::get<SkinFault>(readSkin(programFolder, name)).kind, SkinFaultKind::RefusedName) << name;
-  EXPECT_TRUE(std::holds_alternative<Skin>(readSkin(programFolder, "ESSAI")));
-}
-
 }  // namespace
 }  // namespace ventelle

@@ -4,7 +4,6 @@
 
 #include "fakes/model_on_folder.h"
 #include "ui/help/links.h"
-#include "ui/model_harness.h"
 
 namespace ventelle {
 namespace {
@@ -60,17 +59,6 @@ TEST(MenuBar, LinkItemsOpenTheAddressOfTheLinksFile) {
       "Aucun éditeur de texte n'a pu être lancé pour ouvrir le fichier info.txt.",
       "Le fichier manuel\\qbiredac.txt est introuvable."}));
   EXPECT_EQ(f.desktop.textFiles, std::vector{f.folder.path() / "info.txt"});
-}
-
-// Chapter 1 question "P5" is a paraglider question.
-TEST(WingHover, CrossedOutOverTheWingAndBackOnlyOnceTheMouseLeftIt) {
-  ModelHarness h;
-  h.start(1, 5);
-  EXPECT_TRUE(h.model.mouseOverWing());
-  EXPECT_TRUE(h.controls().wingCrossed);
-  EXPECT_FALSE(h.model.mouseOverWing());
-  EXPECT_TRUE(h.model.mouseOverWindow());
-  EXPECT_FALSE(h.controls().wingCrossed);
 }
 
 }  // namespace
