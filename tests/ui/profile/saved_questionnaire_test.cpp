@@ -124,9 +124,11 @@ TEST_F(SavedFullQuestionnaire, SavesTwelveFieldLinesForEveryButtonAndResumesInTh
   EXPECT_EQ(std::tuple(c.bouton[0].back, c.bouton[1].back, c.bouton[2].back),
             std::tuple(std::optional<Colour>(0xFF0000u), std::optional<Colour>(), std::optional<Colour>(65280u)));
   EXPECT_FALSE(c.menus.at("mnuEvaluation").checked);
-  h.model.boutonClick(3);  // leaving question 1 keeps its restored tick and order
-  h.model.boutonClick(1);
-  EXPECT_EQ(std::tuple(c.check[1].caption, c.check[2].ticked), std::tuple(std::string("Zéro"), true));
+  h.model.boutonClick(3);  // question 3 comes back as saved
+  EXPECT_EQ(std::tuple(c.bouton[0].back, c.check[1].caption, c.check[2].ticked),
+            std::tuple(std::optional<Colour>(65280u), std::string("Six"), true));
+  h.model.menuCommand("mnuEnregistrer");  // question 1 keeps its restored order and tick
+  EXPECT_NE(bytesAfterHistory(h).find("3,1,2,0,1,1,0,0,0,0,0,0\r\n"), std::string::npos);
   EXPECT_TRUE(h.dialogs.shown.empty());
   EXPECT_EQ(h.random.pending(), 0u);
 }
