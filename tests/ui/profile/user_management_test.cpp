@@ -7,7 +7,6 @@
 #include "core/text_file.h"
 #include "fakes/fake_user_host.h"
 #include "ui/model_harness.h"
-#include "ui/profile/user_menu.h"
 
 namespace ventelle {
 namespace {
@@ -100,18 +99,6 @@ TEST(UserWindow, DeleteRemovesProfileEntryAndMenuItemButNeverTheActiveOrDefaultU
   EXPECT_EQ(u.host.files(), (Names{"Marie.ini", "parapente.ini"}));
   EXPECT_EQ(u.c().combo.entries, (Names{"Marie", "Utilisateur par défaut"}));
   EXPECT_EQ(u.host.userItems(), (Names{"Utilisateur par défaut", "Marie"}));
-}
-
-// A removed item leaves its number unused; every item showing the name goes, in any case.
-TEST(UserMenu, ItemsComeAndGoByNameWithoutTakingAUsedNumberAgain) {
-  MenuBar menus = initialMenuBar();
-  for (const char* user : {"Tom&Jerry", "ÉLODIE", "élodie", "C"}) addUserItem(menus, user);
-  for (const char* user : {"Élodie", "Utilisateur par défaut", "parapente"}) removeUserItems(menus, user);
-  addUserItem(menus, "D");
-  EXPECT_EQ(std::tuple(userOfItem(menus, "mnuUtilisateur0"), userOfItem(menus, "mnuUtilisateur1"),
-                       userOfItem(menus, "mnuUtilisateur2"), userOfItem(menus, "mnuUtilisateur5")),
-            std::tuple("parapente", "Tom&Jerry", std::nullopt, "D"));
-  EXPECT_EQ(menus.at("mnuUtilisateur1").caption, "Tom&&Jerry");
 }
 
 // Saved first, then told once, with a button that asks for the user window.
