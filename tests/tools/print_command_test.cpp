@@ -117,10 +117,10 @@ TEST_F(PrintCommand, AUserPrintsTheirOwnExamAndOptionsUnlessToldOtherwise) {
   for (const auto& [arguments, shown] : std::vector<std::pair<std::string, std::vector<std::string>>>{
            {"--user Lucie", {"Delta 2004", "- Brevet de Pilote - QCMs B. Initial inclus", "-Pilote:27",
                              "- brevet de pilote - QCMs cumulés -"}},
-           {"--user Lucie --no-include-lower", {"- Brevet de Pilote -", "27", "- brevet de pilote -"}},
+           {"--user Lucie --include-lower --no-include-lower", {"- Brevet de Pilote -", "27", "- brevet de pilote -"}},
            {"--user Lucie --exam 7", {"Parapente 2004", "QCM Parapente v2004 (FFVL)"}},
            {"--user Marc", {"- Brevet Initial -", "- brevet initial (30 questions) -"}},
-           {"--exam 4 --no-include-lower", {"ULM", "- certificat d'aptitude -"}}}) {
+           {"--exam 4 --no-include-lower --seed 18446744073709551615", {"ULM", "- certificat d'aptitude -"}}}) {
     const Outcome done = print(arguments + " --error-report " + out("r.pdf") + " --correction " + out("c.pdf"));
     ASSERT_EQ(done.status, 0) << arguments << "\n" << done.output;
     const std::string papers = pdf("r.pdf") + pdf("c.pdf");
