@@ -7,113 +7,78 @@
 namespace ventelle {
 namespace {
 
-TEST(SettingsLine, QuotedAndBareFieldsReadAlike) {
-  const auto bare = readSettingsLine("V 6.1,Classique,7,1,1,1,1,1,1,1,1,0,#TRUE#,0,1,0,0,#TRUE#,#TRUE#,\"\",\"\",\"\",\"\",8");
-  const auto quoted =
-      readSettingsLine("\"V 6.1\",\"Classique\",7,1,1,1,1,1,1,1,1,0,#TRUE#,0,1,0,0,#TRUE#,#TRUE#,\"\",\"\",\"\",\"\",8");
-  EXPECT_TRUE(bare.ignoredFields.empty());
-  EXPECT_EQ(bare.settings, quoted.settings);
-  EXPECT_EQ(bare.settings, Settings{});
-}
+using Fields = std::vector<std::string>;
 
-TEST(SettingsLine, SaveFormReadsBackAndQuotesTexts) {
-  Settings s;
-  s.skinName = "Bleu nuit";
-  s.examIndex = 11;
-  s.partie = {false, true, false, true, false, true, false, false, false, false};
-  s.includeLowerLevels = false;
-  s.stopMode = -1;
-  s.examConformMarking = 0;
-  s.instructorTest = 1;
-  s.chapterPriority = false;
-  s.training = false;
-  s.questionsAsked = "3";
-  s.totalPoints = "12";
-  s.maxPoints = "18";
-  s.moyenne = "13";
-  s.reaskPeriod = 16;
-  const std::string line = writeSettingsLine(s);
-  EXPECT_EQ(line,
-            "\"V 6.1\",\"Bleu nuit\",11,1,0,1,0,1,0,0,0,0,#FALSE#,-1,0,1,0,#FALSE#,#FALSE#,\"3\",\"12\",\"18\",\"13\",16");
-  const auto read = readSettingsLine(line);
-  EXPECT_TRUE(read.ignoredFields.empty());
-  EXPECT_EQ(read.settings, s);
-}
-
-// The save form quotes the skin name and so cannot hold a double quote: a
-// skin name holding one is refused when read, and what is read saves and
-// reads back the same.
-TEST(SettingsLine, SkinNameWithAQuoteIsRefusedSoThatWhatIsReadSavesAlike) {
-  for (const char* line : {"V 6.1,.\"", "V 6.1,ciel\"bleu"}) {
+// The built-in profile's line, bare or quoted, holds the default settings.
+TEST(SettingsLine, QuotedAndBareFieldsReadAlikeAndMinusOneAndNumbersCountAsBooleans) {
+  for (const char* line :
+       {"V 6.1,Classique,7,1,1,1,1,1,1,1,1,0,#TRUE#,0,1,0,0,#TRUE#,#TRUE#,\"\",\"\",\"\",\"\",8",
+        "\"V 6.1\",\"Classique\",7,1,1,1,1,1,1,1,1,0,#TRUE#,0,1,0,0,#TRUE#,#TRUE#,\"\",\"\",\"\",\"\",8",
+        "V 6.1,Classique,7,1,1,1,1,1,1,1,1,0,-1,0,1,0,0,1,#TRUE#,\"\",\"\",\"\",\"\",8"}) {
     const auto read = readSettingsLine(line);
-    EXPECT_EQ(read.settings.skinName, "Classique") << line;
-    ASSERT_FALSE(read.ignoredFields.empty());
-    EXPECT_EQ(read.ignoredFields.front(), "l'habillage");
-    EXPECT_EQ(readSettingsLine(writeSettingsLine(read.settings)).settings, read.settings) << line;
+    EXPECT_TRUE(read.ignoredFields.empty()) << line;
+    EXPECT_EQ(read.settings, Settings{}) << line;
   }
+  EXPECT_FALSE(readSettingsLine("V 6.1,Classique,7,1,1,1,1,1,1,1,1,0,0,0,1,0,0,0").settings.chapterPriority);
 }
 
-TEST(SettingsLine, MinusOneAndNumbersCountAsBooleans) {
-  const auto read = readSettingsLine("V 6.1,Classique,7,1,1,1,1,1,1,1,1,0,-1,0,1,0,0,0,#TRUE#,\"\",\"\",\"\",\"\",8");
+TEST(SettingsLine, SaveFormQuotesTextsAndEachFieldReadsBackInItsPlace) {
+  const std::string line =
+      "\"V 6.1\",\"Bleu nuit\",11,1,0,1,0,1,0,0,0,0,#FALSE#,-1,0,1,0,#FALSE#,#FALSE#,\"3\",\"12\",\"18\",\"13\",16";
+  const auto read = readSettingsLine(line);
+  const Settings& s = read.settings;
   EXPECT_TRUE(read.ignoredFields.empty());
-  EXPECT_TRUE(read.settings.includeLowerLevels);
-  EXPECT_FALSE(read.settings.chapterPriority);
+  EXPECT_EQ(std::tuple(s.skinName, s.examIndex, s.partie, s.includeLowerLevels, s.stopMode, s.examConformMarking,
+                       s.instructorTest, s.chapterPriority, s.training, s.questionsAsked, s.totalPoints, s.maxPoints,
+                       s.moyenne, s.reaskPeriod),
+            std::tuple("Bleu nuit", 11, std::array<bool, 10>{false, true, false, true, false, true}, false, -1, 0, 1,
+                       false, false, "3", "12", "18", "13", 16));
+  EXPECT_EQ(writeSettingsLine(s), line);
 }
 
+// Exam out of range, a box of 2, a word for a boolean, a skin with a path or
+// a quote (the save form could not hold it), an unknown period, a number that
+// would wrap round to 4 in 32 bits, and lines cut short.
 TEST(SettingsLine, DamagedFieldsKeepTheirDefaultAndAreNamed) {
-  // exam out of range, a box of 2, a word for a boolean, a skin with a path,
-  // an unknown period, and the line cut before the last field.
-  const auto read = readSettingsLine("V 6.1,../../etc/passwd,12,1,2,1,1,1,1,1,1,0,oui,0,1,0,0,#TRUE#,#TRUE#,\"4\",\"20\"");
-  EXPECT_EQ(read.settings.skinName, "Classique");
-  EXPECT_EQ(read.settings.examIndex, 7);
-  EXPECT_TRUE(read.settings.partie[2]);
-  EXPECT_TRUE(read.settings.includeLowerLevels);
-  EXPECT_EQ(read.settings.questionsAsked, "4");
-  EXPECT_EQ(read.settings.totalPoints, "20");
-  EXPECT_EQ(read.settings.reaskPeriod, 8);
-  EXPECT_EQ(read.ignoredFields,
-            (std::vector<std::string>{"l'habillage", "l'examen", "le chapitre 2", "l'inclusion des QCMs inférieurs",
-                                      "le maximum de points", "la moyenne", "la fréquence de repose"}));
-}
-
-TEST(SettingsLine, ANumberTooLongIsNotTakenForAnotherOne) {
-  // 4294967300 would wrap round to 4 in 32 bits.
-  const auto read = readSettingsLine("V 6.1,Classique,4294967300,1,1,1,1,1,1,1,1,0,#TRUE#,0,1,0,0,#TRUE#,#TRUE#,,,,,8");
-  EXPECT_EQ(read.settings.examIndex, 7);
-  EXPECT_EQ(read.ignoredFields, std::vector<std::string>{"l'examen"});
-}
-
-TEST(SettingsLine, AnEmptyLineIsAllDefaults) {
-  const auto read = readSettingsLine("");
+  const auto read = readSettingsLine("V 6.1,../etc,12,1,2,1,1,1,1,1,1,0,oui,0,1,0,0,#TRUE#,#TRUE#,\"4\",\"20\"");
+  EXPECT_EQ(std::tuple(read.settings.skinName, read.settings.examIndex, read.settings.partie[2],
+                       read.settings.includeLowerLevels, read.settings.questionsAsked, read.settings.totalPoints,
+                       read.settings.reaskPeriod),
+            std::tuple("Classique", 7, true, true, "4", "20", 8));
+  EXPECT_EQ(read.ignoredFields, (Fields{"l'habillage", "l'examen", "le chapitre 2", "l'inclusion des QCMs inférieurs",
+                                        "le maximum de points", "la moyenne", "la fréquence de repose"}));
+  for (const auto& [line, ignored] : {std::pair{"V 6.1,.\"", "l'habillage"}, {"V 6.1,ciel\"bleu", "l'habillage"},
+                                      {"V 6.1,Classique,4294967300,1,1,1,1,1,1,1,1,0,#TRUE#,0,1,0,0,#TRUE#,#TRUE#",
+                                       "l'examen"}}) {
+    const auto damaged = readSettingsLine(line);
+    EXPECT_EQ(std::pair(damaged.settings.skinName, damaged.settings.examIndex), std::pair(std::string("Classique"), 7));
+    EXPECT_EQ(damaged.ignoredFields.front(), ignored) << line;
+    EXPECT_EQ(readSettingsLine(writeSettingsLine(damaged.settings)).settings, damaged.settings) << line;
+  }
   Settings defaults;
   defaults.formatTag.clear();
-  EXPECT_EQ(read.settings, defaults);
-  EXPECT_EQ(read.ignoredFields.size(), 23u);
+  EXPECT_EQ(readSettingsLine("").settings, defaults);
+  EXPECT_EQ(readSettingsLine("").ignoredFields.size(), 23u);
 }
 
+// The name goes to the block of names, never into the line.
 TEST(QuestionnaireLines, BothFormsRoundTrip) {
-  SavedQuestion q{3, 14, {0, 2, 1, 3, 0, 0}, {0, 0, 1, 0, 0, 0}, {}};
+  const SavedQuestion q{3, 14, {0, 2, 1, 3, 0, 0}, {0, 0, 1, 0, 0, 0}, "314i"};
   EXPECT_EQ(writeTrainingLine(q), "3,14");
   EXPECT_EQ(writeFullQuestionnaireLine(q), "3,14,2,0,1,1,3,0,0,0,0,0");
   const auto full = readFullQuestionnaireLine("3,14,2,0,1,1,3,0,0,0,0,0");
   ASSERT_TRUE(full);
-  EXPECT_EQ(full->ordre, q.ordre);
-  EXPECT_EQ(full->coche, q.coche);
+  EXPECT_EQ(std::tuple(full->chapter, full->index, full->ordre, full->coche), std::tuple(3, 14, q.ordre, q.coche));
   const auto training = readTrainingLine("3,14");
   ASSERT_TRUE(training);
-  EXPECT_EQ(training->chapter, 3);
-  EXPECT_EQ(training->index, 14);
-  EXPECT_EQ(training->name, "");  // a line saved before names were kept
-
-  // The name goes to the block of names, never into the line.
-  q.name = "314i";
-  EXPECT_EQ(writeTrainingLine(q), "3,14");
-  EXPECT_EQ(writeFullQuestionnaireLine(q), "3,14,2,0,1,1,3,0,0,0,0,0");
+  // A line saved before names were kept has none.
+  EXPECT_EQ(std::tuple(training->chapter, training->index, training->name), std::tuple(3, 14, ""));
 }
 
 // A name is written between double quotes, in the block of names or, as
 // lines were once written, at the end of its line; one holding a quote or a
-// comma must still be found again.
+// comma must still be found again. Written by hand: a bare name, and a quoted
+// one followed by other text.
 TEST(QuestionnaireLines, NameHoldingQuotesAndCommasReadsBackAsWritten) {
   for (const std::string name : {"314i", "D3'\"", "a\"b", "\"x\"", "a, \"b\", c", " 12 "}) {
     EXPECT_EQ(readNameLine(writeNameLine(name)), name);
@@ -121,21 +86,15 @@ TEST(QuestionnaireLines, NameHoldingQuotesAndCommasReadsBackAsWritten) {
     EXPECT_EQ(readFullQuestionnaireLine("3,5,2,1,1,0,0,0,0,0,0,0,\"" + name + "\"")->name, name);
   }
   EXPECT_EQ(writeNameLine("D3'\""), "\"D3'\"\"");
-  // Written by hand: a bare name, and a quoted one followed by other text.
   EXPECT_EQ(readNameLine(" 314i "), "314i");
   EXPECT_EQ(readTrainingLine("3,5, 314i ")->name, "314i");
   EXPECT_EQ(readTrainingLine("3,5,\"314i\" suite")->name, "314i");
 }
 
 TEST(QuestionnaireLines, DamagedLinesAreRefused) {
-  EXPECT_FALSE(readTrainingLine("3"));
-  EXPECT_FALSE(readTrainingLine("x,1"));
-  EXPECT_FALSE(readTrainingLine("10,1"));
-  EXPECT_FALSE(readTrainingLine("-1,1"));
-  EXPECT_FALSE(readTrainingLine("99999999999,1"));
-  EXPECT_FALSE(readFullQuestionnaireLine("3,14"));
-  EXPECT_FALSE(readFullQuestionnaireLine("3,14,6,0,1,1,3,0,0,0,0,0"));
-  EXPECT_FALSE(readFullQuestionnaireLine("3,14,2,2,1,1,3,0,0,0,0,0"));
+  for (const char* line : {"3", "x,1", "10,1", "-1,1", "99999999999,1"}) EXPECT_FALSE(readTrainingLine(line)) << line;
+  for (const char* line : {"3,14", "3,14,6,0,1,1,3,0,0,0,0,0", "3,14,2,2,1,1,3,0,0,0,0,0"})
+    EXPECT_FALSE(readFullQuestionnaireLine(line)) << line;
 }
 
 }  // namespace
