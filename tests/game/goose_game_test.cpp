@@ -93,6 +93,7 @@ TEST_F(GameTable, AChapterSquareHidesTheBoardUnderACountdownThatScoresTheAnswerO
   game.answerMarked(-3);
   game.answerMarked(6);
   EXPECT_EQ(game.pointsText(), "-1170 Points");
+  EXPECT_TRUE(game.pointsVisible());
   EXPECT_EQ(game.players()[0].score, -1170);
   for (int i = 0; i < 3; ++i) EXPECT_EQ(game.tick(), GameRequest::None);  // the score waits for the player
   EXPECT_FALSE(game.close());  // not while a question is on screen

@@ -39,7 +39,7 @@ TEST(MistakeList, GoesToTheBrevetOfTheQuestionNumber) {
            std::tuple{7, 3, true, "20", ListKey{6, 3}}, {7, 3, true, "150", {7, 3}}, {10, 2, true, "191", {11, 3}},
            {7, 2, true, "191", {8, 2}}, {11, 1, true, "365", {9, 6}}, {8, 5, true, "12i", {6, 5}},
            {8, 2, true, "560", {10, 2}}, {7, 1, true, "548", {9, 7}}, {10, 1, true, "453", {6, 7}},
-           {10, 1, true, "530", {8, 1}}, {7, 1, true, "25", {6, 1}}, {7, 1, true, "26", {7, 1}},
+           {10, 1, true, "530", {8, 1}}, {7, 1, true, "25", {6, 1}}, {8, 2, true, "26", {7, 2}},
            {7, 1, true, "47", {6, 1}}, {10, 1, true, "360", {9, 6}}, {10, 1, true, "375", {10, 1}},
            // a shown chapter stands for the lower brevet's own chapter, or
            // for the pilot brevet's when the lower one has none behind it
