@@ -151,6 +151,7 @@ TEST_F(GameTable, NamesAreTakenUntilFourOrAnEmptyEnterAndClosingStopsEverything)
   EXPECT_EQ(game.tick(), GameRequest::None);
   EXPECT_EQ(sound.played.size(), played);
   EXPECT_TRUE(game.players().empty());
+  EXPECT_EQ(game.currentPlayer() + game.dieFace(), 0);  // no one's turn, no face shown
   EXPECT_FALSE(game.close());
 }
 
