@@ -65,10 +65,6 @@ struct TenPointPage {
   PrintCursor cursor{device};
 };
 
-TEST(PrintCursor, IntegersPrintWithTheirSignPlaceAndATrailingBlank) {
-  EXPECT_EQ(PrintCursor::numberText(12) + PrintCursor::numberText(0) + PrintCursor::numberText(-3), " 12  0 -3 ");
-}
-
 // Blanks or commas, text, width (2 mm a character), lines.
 TEST(Wrap, LinesBreakAtTheLastPlainBlankOrAfterTheCommaFollowingTheOverflow) {
   TenPointPage page;
