@@ -98,13 +98,12 @@ class ModelHarness {
   // Plans the draw of a chapter by its rank among those ticked (the default draw mode).
   void queueChapter(int chapter) {
     ASSERT_TRUE(controls().menus.at("mnuTChap").checked) << "draws are planned by chapter priority only";
+    ASSERT_TRUE(controls().partie[chapter].ticked) << "chapter " << chapter << " is not ticked";
     int rank = 0, ticked = 0;
     for (int k = 1; k <= kChapterBoxes; ++k) {
-      if (!controls().partie[k].ticked) continue;
-      ++ticked;
+      ticked += controls().partie[k].ticked ? 1 : 0;
       if (k == chapter) rank = ticked;
     }
-    ASSERT_GT(rank, 0) << "chapter " << chapter << " is not ticked";
     random.queueDraw(rank, ticked);
   }
   // Plans the next draw: chapter, place, then answers kept in file order.
@@ -113,21 +112,16 @@ class ModelHarness {
     queuePlace(chapter, place);
   }
   // Plans a draw by question priority over the eight chapters, as a
-  // questionnaire composed for print draws; the answers in file order, or
-  // the other way round.
-  void queueOverAllChapters(int chapter, int place, bool reversedAnswers = false) {
+  // questionnaire composed for print draws.
+  void queueOverAllChapters(int chapter, int place) {
     int before = 0, total = 0;
-    for (int k = 1; k <= 8; ++k) {
-      const int count = static_cast<int>(bank_[k].size());
-      before += k < chapter ? count : 0;
-      total += count;
-    }
-    random.queueDraw(before + place, total);
-    queuePlace(chapter, place, reversedAnswers);
+    for (int k = 1; k <= 8; ++k) (k < chapter ? before : total) += static_cast<int>(bank_[k].size());
+    random.queueDraw(before + place, before + total);
+    queuePlace(chapter, place);
   }
-  void queuePlace(int chapter, int place, bool reversedAnswers = false) {
+  void queuePlace(int chapter, int place) {
     random.queueDraw(place, static_cast<int>(bank_[chapter].size()));
-    queueAnswerOrder(bank_[chapter][place - 1], reversedAnswers);
+    queueAnswerOrder(bank_[chapter][place - 1]);
   }
   // A re-ask of question `place` from the chapter's error list: no place is
   // drawn, and its name is drawn as field `field` of a list of `fields`.
@@ -173,9 +167,8 @@ class ModelHarness {
   MainWindowModel model;
 
  private:
-  void queueAnswerOrder(const BankQuestion& q, bool reversed = false) {
-    const int n = static_cast<int>(q.answers.size());
-    for (int i = 1; i <= n; ++i) random.queueDraw(reversed ? n + 1 - i : i, n);
+  void queueAnswerOrder(const BankQuestion& q) {
+    for (int i = 1; i <= static_cast<int>(q.answers.size()); ++i) random.queueDraw(i, static_cast<int>(q.answers.size()));
   }
   int boxOf(const std::string& caption) const {
     for (int i = 1; i <= kMaxAnswers; ++i)

@@ -1,12 +1,10 @@
+#include <functional>
 #include <optional>
 
 #include <gtest/gtest.h>
 
-#include "fakes/scripted_random.h"
-#include "ui/exams/exam_switch.h"
 #include "ui/model_harness.h"
 #include "ui/quiz/history.h"
-#include "ui/window/menu_bar.h"
 #include "ui/window/skin_colours.h"
 
 namespace ventelle {
@@ -19,9 +17,7 @@ TEST(Marking, ShowsPointsAndColoursListsEachMistakenQuestionOnceAndRefusesLateTi
   h.start(1, 1);  // A: Juste 6, Faux -2, Neutre 0
   h.mark({"Juste", "Faux"});
   const auto& c = h.controls();
-  EXPECT_EQ(c.cetteQuestion, "4");
-  EXPECT_EQ(c.moyenne, "13");
-  EXPECT_EQ(c.lcheck[2], "-2");
+  EXPECT_TRUE(c.cetteQuestion == "4" && c.moyenne == "13" && c.lcheck[2] == "-2");
   EXPECT_EQ(h.box("Faux").back, 49407u);
   EXPECT_EQ(h.box("Faux").text, SkinColours{}.mistakeText);
   EXPECT_EQ(h.box("Juste").back, SkinColours{}.answerBack);
@@ -29,8 +25,7 @@ TEST(Marking, ShowsPointsAndColoursListsEachMistakenQuestionOnceAndRefusesLateTi
   h.next(1, 4);  // S: Six -6, Bon 6, two mistakes in one question
   h.mark({"Six"});
   EXPECT_EQ(h.box("Bon").back, 255u);
-  EXPECT_EQ(h.errorList(1), "A,S");
-  EXPECT_TRUE(h.dialogs.shown.empty());
+  EXPECT_TRUE(h.errorList(1) == "A,S" && h.dialogs.shown.empty());
   h.tick("Bon");
   EXPECT_FALSE(h.box("Bon").ticked);
   EXPECT_EQ(h.dialogs.count("Vous ne pouvez pas modifier vos réponses après correction"), 1);
@@ -51,110 +46,71 @@ TEST(Marking, TheConformAndStopItemsReachTheRules) {
     if (*untick) h.model.menuCommand(untick);
     h.onlyChapter(3, 1);
     h.markRun(3, 1, 16, "Zéro");  // 270 is now out of reach
-    EXPECT_EQ(h.controls().final, verdict) << untick;
-    EXPECT_EQ(h.controls().question.visible, !*verdict) << untick;
+    EXPECT_TRUE(h.controls().final == verdict && h.controls().question.visible == !*verdict) << untick;
+    EXPECT_EQ(h.controls().feu[3].colour, colours::kRed);
   }
 }
 
-TEST(ChapterLight, TakesTheColourOfTheChaptersMistakeCount) {
-  for (const auto& [mistakes, colour] : {std::pair{3, colours::kGreen}, {4, colours::kOrange}, {11, colours::kRed}}) {
-    ModelHarness h;
-    h.start();
-    h.onlyChapter(3, 1);
-    h.markRun(3, 1, mistakes, "Zéro");
-    EXPECT_EQ(h.controls().feu[3].colour, colour) << mistakes;
-  }
-  EXPECT_EQ(lightColour(10), colours::kOrange);
+TEST(ChapterLight, TurnsOrangeAtFourMistakesAndRedPastTen) {
+  EXPECT_TRUE(lightColour(3) == colours::kGreen && lightColour(4) == colours::kOrange);
+  EXPECT_TRUE(lightColour(10) == colours::kOrange && lightColour(11) == colours::kRed);
 }
-
-// With the lower levels included, four mistakes in the list of one brevet's
-// chapter turn orange the light of the chapter that gathers it, or none.
-TEST(ChapterLight, WithTheLowerLevelsEachListFeedsTheLightOfItsChapter) {
-  struct Case {
-    int exam, listExam, listChapter, light;
-  };
-  for (const auto& [exam, listExam, listChapter, light] :
-       {Case{7, 6, 1, 1}, {7, 6, 6, 7}, {7, 6, 7, 8}, {7, 7, 6, 6}, {7, 8, 2, 0}, {8, 8, 2, 2}, {10, 6, 1, 0},
-        {11, 9, 6, 7}, {11, 10, 6, 6}, {11, 11, 3, 4}, {11, 11, 6, 8}}) {
-    TempFolder folder;  // without modules: the lists are filled directly
-    RecordingDialogs dialogs;
-    RecordingDesktop desktop;
-    RecordingPrintService printer;
-    ScriptedRandom random{{0.5}};
-    ChapterLibrary library{ProgramFolder(folder.path())};
-    WindowContext ctx{dialogs, desktop, random, library, printer};
-    ctx.controls.menus = initialMenuBar();
-    switchExam(ctx, exam);
-    toggleLowerLevels(ctx);
-    for (const char* name : {"a", "b", "c", "d"}) ctx.errors.add({listExam, listChapter}, name);
-    refreshChapterLights(ctx);
-    for (int k = 1; k <= 8; ++k)
-      EXPECT_EQ(ctx.controls.feu[k].colour == colours::kOrange, k == light) << exam << listExam << listChapter << k;
-  }
-}
-
-constexpr Colour kCurrent = 0xFF0000, kAnswered = 65280, kWrong = 255;
 
 // Exam 7 in full-questionnaire mode, on chapter 3 alone (60 questions).
-class FullQuestionnaireTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    h.start();
-    h.onlyChapter(3, 1);
-    h.model.menuCommand("mnurepose8");  // the mode turns re-asks off
-    h.queueQuestion(3, 1);              // the reset's draw
-    h.queueQuestion(3, 1);              // button 1
-    h.model.menuCommand("mnuEvaluation");
-  }
-  // Goes to button k (question k of chapter 3) and ticks that answer.
-  void answer(int k, const std::string& caption) {
+TEST(FullQuestionnaire, ButtonsKeepTheirTicksAndTheMarkingWaitsForEveryOneThenColoursThem) {
+  ModelHarness h;
+  h.start();
+  h.onlyChapter(3, 1);
+  h.model.menuCommand("mnurepose8");  // the mode turns re-asks off
+  h.queueQuestion(3, 1);              // the reset's draw
+  h.queueQuestion(3, 1);              // button 1
+  h.model.menuCommand("mnuEvaluation");
+  EXPECT_EQ(h.model.reaskPeriod(), 0);
+  const auto answer = [&h](int k) {  // question k on button k; 16 without their right answer
     if (h.model.quiz().questionRecords[k - 1].nbRep == 0) h.queueQuestion(3, k);
     h.model.boutonClick(k);
-    if (!caption.empty()) h.tick(caption);
-  }
-  std::optional<Colour> colourOf(int k) const { return h.controls().bouton[k - 1].back; }
-
-  ModelHarness h;
-};
-
-TEST_F(FullQuestionnaireTest, AnUnansweredButtonRefusesTheMarkingAndAVisitedOneKeepsItsTicks) {
-  EXPECT_EQ(h.controls().bouton.size(), 60u);
-  EXPECT_EQ(colourOf(1), kCurrent);
-  EXPECT_EQ(h.model.reaskPeriod(), 0);
-  answer(1, "Six");
-  answer(2, "");
-  answer(3, "Zéro");
-  h.model.boutonClick(1);
+    h.tick(k <= 16 ? "Zéro" : "Six");
+  };
+  for (int k = 1; k <= 59; ++k) answer(k);
+  h.model.boutonClick(17);
   EXPECT_TRUE(h.box("Six").ticked);
   h.model.questionClick();
   EXPECT_EQ(h.dialogs.count("Vous devez terminer le questionnaire avant de passer\n"
                             "à l'évaluation. Pour être évalué en cours de questionnaire,\n"
                             "passez en mode \"Evaluation Continue\""),
             1);
-  EXPECT_EQ(colourOf(2), std::nullopt);
-  EXPECT_EQ(colourOf(3), kAnswered);
-}
+  EXPECT_EQ(h.controls().bouton[59].back, std::nullopt);
 
-// 16 buttons without their right answer: 264 points, under the pass mark of 270.
-TEST_F(FullQuestionnaireTest, MarkingEveryButtonGivesTheVerdictAndColoursEachButtonUntilTheReset) {
-  for (int k = 1; k <= 60; ++k) answer(k, k <= 16 ? "Zéro" : "Six");
+  answer(60);
   h.model.questionClick();
-  EXPECT_EQ(h.controls().final, "Vous échouez à l'examen.");
+  EXPECT_EQ(h.controls().final, "Vous échouez à l'examen.");  // 264 points, the pass mark 270
   EXPECT_EQ(h.controls().totalPoints, "264");
-  EXPECT_EQ(colourOf(16), kWrong);
-  EXPECT_EQ(colourOf(17), kAnswered);
+  EXPECT_TRUE(h.controls().bouton[15].back == 255u && h.controls().bouton[16].back == 65280u);
   EXPECT_EQ(h.errorList(3), "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16");
-  h.tick("Zéro");
-  EXPECT_FALSE(h.box("Zéro").ticked);
   h.model.boutonClick(1);  // a visited question shows its correction
   EXPECT_EQ(h.controls().lcheck[1], "6");
 
   h.queueQuestion(3, 7);
   h.model.menuCommand("mnuReinitialiser");  // back to training
-  EXPECT_EQ(h.controls().numero, "QCM3.7");
-  EXPECT_TRUE(h.controls().bouton.empty());
-  EXPECT_EQ(h.controls().question.tag, "Evaluation");
-  EXPECT_EQ(h.controls().final, "");
+  EXPECT_TRUE(h.controls().numero == "QCM3.7" && h.controls().bouton.empty() && h.controls().final.empty());
+}
+
+// Exam 7 with X of chapter 2 answered wrongly.
+TEST(ErrorPanel, F1OnAChapterBoxShowsItsMistakesUntilF1AgainAQuestionPressOrAChapterClick) {
+  ModelHarness h;
+  h.start(2, 1);
+  h.mark({"Non"});
+  for (const auto& close : std::vector<std::function<void()>>{[&] { h.model.chapterBoxHelp(2); },
+                                                               [&] { h.next(2, 2); },
+                                                               [&] { h.model.chapterBoxClick(5); },
+                                                               [&] { h.model.menuCommand("mnurepose4"); },
+                                                               [&] { EXPECT_TRUE(h.model.mouseOverErrorPanel()); }}) {
+    h.model.chapterBoxHelp(2);
+    EXPECT_EQ(h.controls().erreursCaption + " " + h.controls().afficheErreurs,
+              "QCM Parapente 2004 - Brevet de Pilote: Erreurs sur le chapitre \"Mécanique de Vol Générale\" X");
+    close();
+    EXPECT_FALSE(h.controls().erreursVisible);
+  }
 }
 
 }  // namespace
