@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "fakes/model_on_folder.h"
-#include "ui/main/installer_cleanup.h"
 
 namespace ventelle {
 namespace {
@@ -14,38 +13,22 @@ std::vector<std::string> itemsOf(const MenuBar& bar, const std::string& parent) 
   return captions;
 }
 
-// On the shipped folder with some user and skin files added.
-TEST(StartUp, ListsTheUsersAndSkinsFoundAndEndsOnTheDefaultExamAndUser) {
+// On the shipped folder with some user files added.
+TEST(StartUp, ListsTheUsersFoundClearsTheInstallersLeftoversAndEndsOnTheDefaultExamAndUser) {
   ModelOnFolder f;
-  std::filesystem::remove_all(f.folder.path() / "skin");
-  for (const char* file : {"parapente.ini", "Marie.ini", "bob.INI", "Tom&Jerry.ini", "notes.txt", "sous/Paul.ini",
-                           "skin/nuit.col", "skin/Classique.col", "skin/lisez-moi.txt"})
+  for (const char* file : {"parapente.ini", "Marie.ini", "bob.INI", "Tom&Jerry.ini", "notes.txt", "sous/Paul.ini"})
     f.folder.write(file, "V 6.1\n");
-  TempFolder installer;
-  for (const char* file : {"Ventelle4.CAB", "SETUP.LST", "autre.exe"}) installer.write(file, "x");
+  TempFolder installer;  // the installer's leftovers go, in their own case only
+  const std::pair<const char*, bool> leftovers[] = {
+      {"Ventelle4.CAB", false}, {"SETUP.LST", false}, {"Setup.exe", true}, {"ventelle2.cab", true}};
+  for (const auto& [file, kept] : leftovers) installer.write(file, "x");
   f.model.start(installer.path());
-  const MenuBar& bar = f.model.controls().menus;
-  EXPECT_EQ(itemsOf(bar, "mnuFichier"),
+  EXPECT_EQ(itemsOf(f.model.controls().menus, "mnuFichier"),
             (std::vector<std::string>{"&Gestion des utilisateurs", "&Enregistrer", "&Reprendre", "-",
                                       "Utilisateur par défaut", "bob", "Marie", "Tom&&Jerry", "-", "&Impression", "-",
                                       "&Quitter"}));
-  EXPECT_EQ(itemsOf(bar, "mnuAffichage"), (std::vector<std::string>{"Classique", "nuit"}));
-  EXPECT_EQ(f.model.examIndex(), 7);
-  EXPECT_EQ(f.model.activeUserName(), "parapente");
-  EXPECT_TRUE(f.dialogs.shown.empty());
-  EXPECT_FALSE(std::filesystem::exists(installer.path() / "SETUP.LST"));
-  EXPECT_FALSE(std::filesystem::exists(installer.path() / "Ventelle4.CAB"));
-  EXPECT_TRUE(std::filesystem::exists(installer.path() / "autre.exe"));
-}
-
-TEST(InstallerCleanup, DeletesOnlyTheNamesOfTheInstallerInTheirOwnCase) {
-  TempFolder installer;
-  for (const char* file : {"Setup.exe", "ventelle2.cab", "Ventelle3.CAB.bak"}) installer.write(file, "x");
-  std::filesystem::create_directories(installer.path() / "setup.exe");
-  removeInstallerLeftovers(installer.path());
-  removeInstallerLeftovers(installer.path() / "absent");
-  for (const char* kept : {"Setup.exe", "ventelle2.cab", "Ventelle3.CAB.bak", "setup.exe"})
-    EXPECT_TRUE(std::filesystem::exists(installer.path() / kept)) << kept;
+  EXPECT_TRUE(f.model.examIndex() == 7 && f.model.activeUserName() == "parapente" && f.dialogs.shown.empty());
+  for (const auto& [file, kept] : leftovers) EXPECT_EQ(std::filesystem::exists(installer.path() / file), kept) << file;
 }
 
 }  // namespace
