@@ -4,7 +4,6 @@
 // draw is planned to bring the question a test asks for, answers in file order.
 #include <algorithm>
 #include <array>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -70,8 +69,6 @@ class ModelHarness {
 
   // Gives a question a comment; before start().
   void setComment(int chapter, int place, const std::string& comment) { bank_[chapter][place - 1].comment = comment; }
-  // Adds a question at the end of a chapter; before start().
-  void addQuestion(int chapter, BankQuestion question) { bank_[chapter].push_back(std::move(question)); }
 
   // Starts on the default exam with that first question; lower levels and
   // re-asks off.
@@ -101,13 +98,12 @@ class ModelHarness {
   // Plans the draw of a chapter by its rank among those ticked (the default draw mode).
   void queueChapter(int chapter) {
     ASSERT_TRUE(controls().menus.at("mnuTChap").checked) << "draws are planned by chapter priority only";
+    ASSERT_TRUE(controls().partie[chapter].ticked) << "chapter " << chapter << " is not ticked";
     int rank = 0, ticked = 0;
     for (int k = 1; k <= kChapterBoxes; ++k) {
-      if (!controls().partie[k].ticked) continue;
-      ++ticked;
+      ticked += controls().partie[k].ticked ? 1 : 0;
       if (k == chapter) rank = ticked;
     }
-    ASSERT_GT(rank, 0) << "chapter " << chapter << " is not ticked";
     random.queueDraw(rank, ticked);
   }
   // Plans the next draw: chapter, place, then answers kept in file order.
@@ -116,37 +112,23 @@ class ModelHarness {
     queuePlace(chapter, place);
   }
   // Plans a draw by question priority over the eight chapters, as a
-  // questionnaire composed for print draws; the answers in file order, or
-  // the other way round.
-  void queueOverAllChapters(int chapter, int place, bool reversedAnswers = false) {
+  // questionnaire composed for print draws.
+  void queueOverAllChapters(int chapter, int place) {
     int before = 0, total = 0;
-    for (int k = 1; k <= 8; ++k) {
-      const int count = static_cast<int>(bank_[k].size());
-      before += k < chapter ? count : 0;
-      total += count;
-    }
-    random.queueDraw(before + place, total);
-    queuePlace(chapter, place, reversedAnswers);
+    for (int k = 1; k <= 8; ++k) (k < chapter ? before : total) += static_cast<int>(bank_[k].size());
+    random.queueDraw(before + place, before + total);
+    queuePlace(chapter, place);
   }
-  void queuePlace(int chapter, int place, bool reversedAnswers = false) {
+  void queuePlace(int chapter, int place) {
     random.queueDraw(place, static_cast<int>(bank_[chapter].size()));
-    queueAnswerOrder(bank_[chapter][place - 1], reversedAnswers);
+    queueAnswerOrder(bank_[chapter][place - 1]);
   }
-  // A question already asked: the draw goes on to another, so no answer order.
-  void queueAskedAgain(int chapter, int place) {
+  // A re-ask of question `place` from the chapter's error list: no place is
+  // drawn, and its name is drawn as field `field` of a list of `fields`.
+  void queueReask(int chapter, int place, int field = 1, int fields = 1) {
     queueChapter(chapter);
-    random.queueDraw(place, static_cast<int>(bank_[chapter].size()));
-  }
-  // A re-ask of that name from the chapter's error list: no place is drawn,
-  // and the name's field is drawn when the list holds several.
-  void queueReask(int chapter, const std::string& name) {
-    queueChapter(chapter);
-    const auto names = errorNames(chapter);
-    const auto found = std::find(names.begin(), names.end(), name);
-    ASSERT_NE(found, names.end()) << name << " is not in the list of chapter " << chapter;
-    if (names.size() > 1) random.queueDraw(static_cast<int>(found - names.begin()) + 1, static_cast<int>(names.size()));
-    for (const auto& q : bank_[chapter])
-      if (q.name == name) queueAnswerOrder(q);
+    if (fields > 1) random.queueDraw(field, fields);
+    queueAnswerOrder(bank_[chapter][place - 1]);
   }
 
   // "&Générer un questionnaire", the planned questions drawn in turn.
@@ -185,15 +167,8 @@ class ModelHarness {
   MainWindowModel model;
 
  private:
-  std::vector<std::string> errorNames(int chapter) const {
-    std::vector<std::string> names;
-    std::stringstream list(errorList(chapter));
-    for (std::string name; std::getline(list, name, ',');) names.push_back(name);
-    return names;
-  }
-  void queueAnswerOrder(const BankQuestion& q, bool reversed = false) {
-    const int n = static_cast<int>(q.answers.size());
-    for (int i = 1; i <= n; ++i) random.queueDraw(reversed ? n + 1 - i : i, n);
+  void queueAnswerOrder(const BankQuestion& q) {
+    for (int i = 1; i <= static_cast<int>(q.answers.size()); ++i) random.queueDraw(i, static_cast<int>(q.answers.size()));
   }
   int boxOf(const std::string& caption) const {
     for (int i = 1; i <= kMaxAnswers; ++i)

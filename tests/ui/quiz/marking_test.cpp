@@ -1,139 +1,116 @@
+#include <functional>
+#include <optional>
+
 #include <gtest/gtest.h>
 
 #include "ui/model_harness.h"
-#include "ui/quiz/marking_flow.h"
-#include "ui/window/menu_bar.h"
+#include "ui/quiz/history.h"
 #include "ui/window/skin_colours.h"
 
 namespace ventelle {
 namespace {
 
-// The colour table itself is checked in tests/quiz.
-TEST(Marking, FederationExamScoresRightPlusWrongAndListsEachMistakenQuestionOnce) {
+// The points rules and the colour table are checked in tests/quiz; here, what
+// marking shows, lists and tells.
+TEST(Marking, ShowsPointsAndColoursListsEachMistakenQuestionOnceAndRefusesLateTicks) {
   ModelHarness h;
   h.start(1, 1);  // A: Juste 6, Faux -2, Neutre 0
-
   h.mark({"Juste", "Faux"});
-
   const auto& c = h.controls();
-  EXPECT_EQ(c.cetteQuestion, "4");
-  EXPECT_EQ(c.totalPoints, "4");
-  EXPECT_EQ(c.moyenne, "13");
+  EXPECT_TRUE(c.cetteQuestion == "4" && c.moyenne == "13" && c.lcheck[2] == "-2");
   EXPECT_EQ(h.box("Faux").back, 49407u);
   EXPECT_EQ(h.box("Faux").text, SkinColours{}.mistakeText);
   EXPECT_EQ(h.box("Juste").back, SkinColours{}.answerBack);
-  EXPECT_EQ(h.errorList(1), "A");
 
-  h.next(1, 4);  // S: Six -6, Bon 6
+  h.next(1, 4);  // S: Six -6, Bon 6, two mistakes in one question
   h.mark({"Six"});
-  EXPECT_EQ(h.box("Bon").back, 255u);  // a right answer left unticked
-  EXPECT_EQ(h.errorList(1), "A,S");
-  EXPECT_TRUE(h.dialogs.shown.empty());
+  EXPECT_EQ(h.box("Bon").back, 255u);
+  EXPECT_TRUE(h.errorList(1) == "A,S" && h.dialogs.shown.empty());
+  h.tick("Bon");
+  EXPECT_FALSE(h.box("Bon").ticked);
+  EXPECT_EQ(h.dialogs.count("Vous ne pouvez pas modifier vos réponses après correction"), 1);
 }
 
-// The model runs only the default federation exam so far: the authority's
-// exams are marked here on a window context of their bank.
-TEST(Marking, AuthorityExamsScoreAllOrNothing) {
-  for (const auto& [bankPrefix, wrongTicked, points] : {std::tuple{"2004\\4", true, 4}, {"ulm\\u", true, 0},
-                                                        {"planeur\\p", true, 0}, {"avion\\a", true, 0},
-                                                        {"ulm\\u", false, 6}}) {
-    RecordingDialogs dialogs;
-    RecordingDesktop desktop;
-    RecordingPrintService printer;
-    PlannedRandom random;
-    ChapterLibrary library(ProgramFolder("."));
-    WindowContext ctx(dialogs, desktop, random, library, printer);
-    ctx.controls.menus = initialMenuBar();
-    ctx.bankPrefix = bankPrefix;
-    ctx.quiz.question.answerCount = 2;
-    ctx.quiz.question.answerValues = {0, 6, -2};
-    ctx.controls.check[1].ticked = true;
-    ctx.controls.check[2].ticked = wrongTicked;
-
-    EXPECT_EQ(evaluateQuestion(ctx), points) << bankPrefix;
-    EXPECT_EQ(ctx.controls.cetteQuestion, std::to_string(points)) << bankPrefix;
-  }
-}
-
-TEST(Marking, ConformMarkingFloorsANegativeScoreAtZero) {
-  for (const auto& [conform, points, moyenne] : {std::tuple{true, "0", "0"}, {false, "-3", "-10"}}) {
-    ModelHarness h;
-    h.start(1, 2);  // B: Moitié 3, Autre moitié 3, Erreur -3
-    if (!conform) {
-      h.queueQuestion(1, 2);  // the option starts the test over
-      h.model.menuCommand("mnuConforme");
-    }
-
-    h.mark({"Erreur"});
-
-    EXPECT_EQ(h.controls().menus.at("mnuConforme").checked, conform);
-    EXPECT_EQ(h.controls().cetteQuestion, points);
-    EXPECT_EQ(h.controls().totalPoints, points);
-    EXPECT_EQ(h.controls().moyenne, moyenne);
-  }
-}
-
-// Question 1 of chapter 3 answered wrongly, then asked again (with the re-ask
-// period at 1 every draw is a re-ask while the list holds a name) and
-// answered wrongly again or rightly.
-TEST(Marking, ListedQuestionWrongAgainWarnsWithoutGrowingTheListAndSixTakesItOff) {
-  for (const auto& [caption, list, warned] : {std::tuple{"Zéro", "1", true}, {"Six", "", false}}) {
-    ModelHarness h;
-    h.start();
-    h.onlyChapter(3, 1);
-    h.model.menuCommand("mnurepose1");
-    h.mark({"Zéro"});
-    h.queueReask(3, "1");
-    h.model.questionClick();
-    ASSERT_EQ(h.controls().numero, "QCM3.1");
-
-    h.mark({caption});
-
-    EXPECT_EQ(h.errorList(3), list) << caption;
-    ASSERT_EQ(h.dialogs.shown.size(), warned ? 1u : 0u) << caption;
-    if (!warned) continue;
-    EXPECT_EQ(h.dialogs.shown[0].icon, MessageIcon::Information);
-    EXPECT_EQ(h.dialogs.shown[0].title, "Vous avez déjà fait cette faute !");
-    EXPECT_EQ(h.dialogs.shown[0].text, "Révisez cette question");
-  }
-}
-
-// Exam 7 asks 60 questions with a pass mark of 270: after 15 questions at 0
-// the best reachable is 45 x 6 = 270, after 16 it is 264. The verdict rules
-// themselves are checked in tests/quiz.
-TEST(Marking, SixteenQuestionsAtZeroFailOnlyWhenStoppingOnFailure) {
-  const char* const failed = "Vous échouez à l'examen.";
-  for (const auto& [untickedEntries, verdict] :
-       {std::pair{std::vector<std::string>{}, failed}, {{"mnuCompletRE1"}, failed}, {{"mnuCompletRE2"}, ""},
-        {{"mnuCompletRE1", "mnuCompletRE2"}, ""}}) {
-    SCOPED_TRACE(testing::PrintToString(untickedEntries));
-    ModelHarness h;
-    h.start();
-    h.onlyChapter(3, 1);
-    for (const auto& entry : untickedEntries) h.model.menuCommand(entry);
-
-    h.markRun(3, 1, 15, "Zéro");
-    EXPECT_EQ(h.controls().final, "");
-
-    h.next(3, 16);
-    h.mark({"Zéro"});
-    EXPECT_EQ(h.controls().final, verdict);
-    EXPECT_EQ(h.controls().question.visible, std::string(verdict).empty());
-  }
-}
-
-TEST(LateTick, AfterMarkingBothTickAndUntickAreRefusedAndUndone) {
+// Exam 7 asks 60 questions with a pass mark of 270; B is worth 3, 3 and -3.
+TEST(Marking, TheConformAndStopItemsReachTheRules) {
   ModelHarness h;
-  h.start(1, 1);
-  h.mark({"Juste"});
+  h.start(1, 2);
+  h.mark({"Erreur"});
+  EXPECT_EQ(h.controls().totalPoints, "0");
+  h.queueQuestion(1, 2);  // the item starts the test over
+  h.model.menuCommand("mnuConforme");
+  h.mark({"Erreur"});
+  EXPECT_EQ(h.controls().totalPoints, "-3");
 
-  h.tick("Faux");
-  h.tick("Juste");
+  for (const auto& [untick, verdict] : {std::pair{"", "Vous échouez à l'examen."}, {"mnuCompletRE2", ""}}) {
+    if (*untick) h.model.menuCommand(untick);
+    h.onlyChapter(3, 1);
+    h.markRun(3, 1, 16, "Zéro");  // 270 is now out of reach
+    EXPECT_TRUE(h.controls().final == verdict && h.controls().question.visible == !*verdict) << untick;
+    EXPECT_EQ(h.controls().feu[3].colour, colours::kRed);
+  }
+}
 
-  EXPECT_FALSE(h.box("Faux").ticked);
-  EXPECT_TRUE(h.box("Juste").ticked);
-  EXPECT_EQ(h.dialogs.count("Vous ne pouvez pas modifier vos réponses après correction"), 2);
-  EXPECT_EQ(h.dialogs.shown[0].title, "Attention !");
+TEST(ChapterLight, TurnsOrangeAtFourMistakesAndRedPastTen) {
+  EXPECT_TRUE(lightColour(3) == colours::kGreen && lightColour(4) == colours::kOrange);
+  EXPECT_TRUE(lightColour(10) == colours::kOrange && lightColour(11) == colours::kRed);
+}
+
+// Exam 7 in full-questionnaire mode, on chapter 3 alone (60 questions).
+TEST(FullQuestionnaire, ButtonsKeepTheirTicksAndTheMarkingWaitsForEveryOneThenColoursThem) {
+  ModelHarness h;
+  h.start();
+  h.onlyChapter(3, 1);
+  h.model.menuCommand("mnurepose8");  // the mode turns re-asks off
+  h.queueQuestion(3, 1);              // the reset's draw
+  h.queueQuestion(3, 1);              // button 1
+  h.model.menuCommand("mnuEvaluation");
+  EXPECT_EQ(h.model.reaskPeriod(), 0);
+  const auto answer = [&h](int k) {  // question k on button k; 16 without their right answer
+    if (h.model.quiz().questionRecords[k - 1].nbRep == 0) h.queueQuestion(3, k);
+    h.model.boutonClick(k);
+    h.tick(k <= 16 ? "Zéro" : "Six");
+  };
+  for (int k = 1; k <= 59; ++k) answer(k);
+  h.model.boutonClick(17);
+  EXPECT_TRUE(h.box("Six").ticked);
+  h.model.questionClick();
+  EXPECT_EQ(h.dialogs.count("Vous devez terminer le questionnaire avant de passer\n"
+                            "à l'évaluation. Pour être évalué en cours de questionnaire,\n"
+                            "passez en mode \"Evaluation Continue\""),
+            1);
+  EXPECT_EQ(h.controls().bouton[59].back, std::nullopt);
+
+  answer(60);
+  h.model.questionClick();
+  EXPECT_EQ(h.controls().final, "Vous échouez à l'examen.");  // 264 points, the pass mark 270
+  EXPECT_EQ(h.controls().totalPoints, "264");
+  EXPECT_TRUE(h.controls().bouton[15].back == 255u && h.controls().bouton[16].back == 65280u);
+  EXPECT_EQ(h.errorList(3), "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16");
+  h.model.boutonClick(1);  // a visited question shows its correction
+  EXPECT_EQ(h.controls().lcheck[1], "6");
+
+  h.queueQuestion(3, 7);
+  h.model.menuCommand("mnuReinitialiser");  // back to training
+  EXPECT_TRUE(h.controls().numero == "QCM3.7" && h.controls().bouton.empty() && h.controls().final.empty());
+}
+
+// Exam 7 with X of chapter 2 answered wrongly.
+TEST(ErrorPanel, F1OnAChapterBoxShowsItsMistakesUntilF1AgainAQuestionPressOrAChapterClick) {
+  ModelHarness h;
+  h.start(2, 1);
+  h.mark({"Non"});
+  for (const auto& close : std::vector<std::function<void()>>{[&] { h.model.chapterBoxHelp(2); },
+                                                               [&] { h.next(2, 2); },
+                                                               [&] { h.model.chapterBoxClick(5); },
+                                                               [&] { h.model.menuCommand("mnurepose4"); },
+                                                               [&] { EXPECT_TRUE(h.model.mouseOverErrorPanel()); }}) {
+    h.model.chapterBoxHelp(2);
+    EXPECT_EQ(h.controls().erreursCaption + " " + h.controls().afficheErreurs,
+              "QCM Parapente 2004 - Brevet de Pilote: Erreurs sur le chapitre \"Mécanique de Vol Générale\" X");
+    close();
+    EXPECT_FALSE(h.controls().erreursVisible);
+  }
 }
 
 }  // namespace
