@@ -1,0 +1,119 @@
+// The Qt services: where the program finds its folder, the dialog boxes and
+// the sounds.
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QElapsedTimer>
+#include <QInputDialog>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSoundEffect>
+#include <QTimer>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+#include "core/text_file.h"
+#include "core/user_copy.h"
+#include "fakes/temp_folder.h"
+#include "qt/services/french_translations.h"
+#include "qt/services/program_location.h"
+#include "qt/services/qt_dialogs.h"
+#include "qt/services/qt_sound.h"
+
+namespace ventelle {
+namespace {
+
+// An installed program writes in the user's data folder and reads what it
+// ships from share; a build tree works in the folder beside the program.
+TEST(ProgramLocation, AnInstalledProgramWritesInTheUsersFolderAndABuildTreeBesideItself) {
+  TempFolder prefix, home, build;
+  const QByteArray oldHome = qgetenv("XDG_DATA_HOME");
+  qputenv("XDG_DATA_HOME", QByteArray::fromStdString(home.path().string()));
+  prefix.writeBytes("bin/ventelle", "");
+  prefix.write("share/ventelle/Lexique.dat", "[Aile]\n");
+  prefix.write(std::string("share/ventelle/") + kShippedChecksumsFile, "");
+  prefix.write("share/ventelle/2004/1.qcm", "[1]\n");
+  build.write("data/Lexique.dat", "[Aile]\n");
+  const auto built = locateProgramFolder(build.path());
+  EXPECT_EQ(built.folder.root(), build.path() / "data");
+  EXPECT_FALSE(std::filesystem::exists(home.path() / "Ventelle"));
+  const auto installed = locateProgramFolder(prefix.path() / "bin");
+  qputenv("XDG_DATA_HOME", oldHome);
+  const auto user = home.path() / "Ventelle";
+  EXPECT_EQ(installed.folder.root(), user);
+  EXPECT_EQ(installed.folder.resolve("Lexique.dat"), prefix.path() / "share" / "ventelle" / "Lexique.dat");
+  EXPECT_EQ(installed.folder.resolveForWriting("2004\\4Chapitre1.dat"), user / "2004" / "4Chapitre1.dat");
+  EXPECT_TRUE(std::filesystem::is_directory(user / "2004"));
+}
+
+// Without today's checksums in the list, an installed program would take a
+// user's untouched copy of a shipped file for an edit and keep it.
+TEST(ShippedChecksums, ListEveryShippedFileAsItIsToday) {
+  const std::filesystem::path data = VENTELLE_DATA_DIR;
+  const auto lines = readTextFile(data / kShippedChecksumsFile);
+  ASSERT_TRUE(lines) << "la liste des fichiers livrés manque";
+  const auto checksums = readShippedChecksums(*lines);
+  int files = 0;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(data)) {
+    const auto path = std::filesystem::relative(entry.path(), data).generic_string();
+    if (!entry.is_regular_file() || path == kShippedChecksumsFile) continue;
+    ++files;
+    const auto known = checksums.find(path);
+    EXPECT_TRUE(known != checksums.end() && known->second.contains(fileChecksum(entry.path()))) << path << " : lancer scripts/update-checksums.sh";
+  }
+  EXPECT_GT(files, 100);
+}
+
+// The boxes speak French under an English system, and a box with a second
+// button tells which button closed it.
+TEST(QtDialogs, TheBoxesSpeakFrenchAndTellTheButtonPressed) {
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  ASSERT_TRUE(installFrenchTranslations(*QCoreApplication::instance()));
+  QStringList captions;
+  QTimer::singleShot(0, [&captions] {
+    auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    for (auto* button : box->findChild<QDialogButtonBox*>()->buttons()) captions << button->text();
+    box->reject();
+  });
+  QtDialogs dialogs;
+  EXPECT_EQ(dialogs.input("Nouvel utilisateur", "Nom :", ""), std::nullopt);
+  captions.sort();
+  EXPECT_EQ(captions, (QStringList{"Annuler", "OK"}));
+  for (const bool other : {false, true}) {
+    QTimer::singleShot(0, [other] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      for (QAbstractButton* button : box->buttons())
+        if ((button->text() == "Voir") == other) return button->click();
+    });
+    EXPECT_EQ(dialogs.messageWithButton(MessageIcon::Information, "", "Texte", "Voir"), other);
+  }
+}
+
+TEST(QtSound, EachFileKeepsItsEffectFoundWhateverItsCaseAndANewSoundStopsTheLast) {
+  const auto gameFile = [](const char* name) {
+    return QUrl::fromLocalFile(QString::fromStdString((std::filesystem::path(VENTELLE_DATA_DIR) / "jeu" / name).string()));
+  };
+  QtSound sound{ProgramFolder(VENTELLE_DATA_DIR)};
+  QElapsedTimer clock;
+  clock.start();
+  sound.play("jeu/dé.wav");
+  const QSoundEffect* die = sound.current();
+  ASSERT_NE(die, nullptr);
+  EXPECT_EQ(die->source(), gameFile("dé.wav"));
+  sound.play("JEU/GONG.WAV");  // the folder's names come from a world that ignores case
+  const QSoundEffect* gong = sound.current();
+  ASSERT_NE(gong, nullptr);
+  EXPECT_EQ(gong->source(), gameFile("gong.wav"));
+  EXPECT_FALSE(die->isPlaying()) << "the die still sounds under the gong";
+  sound.play("jeu/dé.wav");
+  EXPECT_EQ(sound.current(), die) << "the die's effect is made again";
+  EXPECT_LT(clock.elapsed(), 2000);  // with or without a sound device, playing never holds the game up
+  sound.play("jeu/absent.wav");
+  EXPECT_EQ(sound.current(), nullptr);
+  EXPECT_FALSE(gong->isPlaying() || die->isPlaying());
+}
+
+}  // namespace
+}  // namespace ventelle
