@@ -1,15 +1,10 @@
 #pragma once
-// Finds a window's control by its name; measures a window's layout in its
-// real widgets; a shown main window over a copy of the shipped folder.
+// What the shell tests share: the widgets they reach, a control found by its
+// name, a window's layout measured in its real widgets, and a shown main
+// window over a copy of the shipped folder.
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QGroupBox>
-#include <QLabel>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QStyleOptionButton>
+#include <QtWidgets>
 #include <QTest>
 
 #include "fakes/model_on_folder.h"

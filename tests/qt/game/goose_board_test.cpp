@@ -1,34 +1,21 @@
 // The goose board in the main window: drawn from the game, fed by the name
 // box, the die and the timer, and gone without a trace when the game closes.
-#include <gtest/gtest.h>
-
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
-#include <QToolButton>
-
 #include "qt/shell_checks.h"
 
 namespace ventelle {
-namespace {
 
 class GooseBoardTest : public ::testing::Test, public ShownMainWindow {
  protected:
   QLabel* label(const QString& name) { return child<QLabel>(name); }
-  void type(const QString& text) {  // as a keyboard would, accented letters included
-    for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, child("Saisie"), Qt::Key_unknown, QString(c), Qt::NoModifier);
-  }
   void startWith(const QStringList& names) {
     menu("mnjoueoie");
     for (const QString& name : names + QStringList{QString()}) {
-      type(name);
+      for (const QChar c : name) QTest::sendKeyEvent(QTest::Click, child("Saisie"), Qt::Key_unknown, QString(c), Qt::NoModifier);
       QTest::keyClick(child("Saisie"), Qt::Key_Return);
     }
   }
   QTimer* timer() { return child<QTimer>("Timer"); }
   void tick() { QMetaObject::invokeMethod(timer(), "timeout"); }  // as the event loop would, without waiting
-  void throwDie() { QTest::mouseClick(child("D"), Qt::LeftButton); }
   QImage picture(const std::string& file) {
     return QImage(QString::fromStdString((folder.path() / "jeu" / file).string())).convertToFormat(QImage::Format_ARGB32);
   }
@@ -36,53 +23,35 @@ class GooseBoardTest : public ::testing::Test, public ShownMainWindow {
     return !picture(file).isNull() && label(name)->pixmap().toImage().convertToFormat(QImage::Format_ARGB32) == picture(file);
   }
   bool pawnOnItsSquare() { return label("Cascoul1")->geometry() == label(QString("Casoie%1").arg(model.game().players()[0].square))->geometry(); }
-  void expectNoTraceOfTheGame() {
-    EXPECT_FALSE(model.game().isOpen());
-    EXPECT_EQ(window.width(), model.controls().windowWidth / 15);
-    for (const char* name : {"Cadre_Oie", "Casoie1", "Cascoul1", "Cascoul10", "D", "Saisie", "Labeljoueur0", "Compt0", "Compt1", "LabelPoints"})
-      EXPECT_EQ(window.findChild<QObject*>(name), nullptr) << name;
-    for (const QTimer* running : window.findChildren<QTimer*>()) EXPECT_FALSE(running->isActive());
-  }
 };
 
-TEST_F(GooseBoardTest, TheBoardShowsTheGameAndTheTimerMovesThePawn) {
+TEST_F(GooseBoardTest, TheBoardShowsTheGameTheTimerMovesThePawnAndAQuestionTakesTheWindowForAWhile) {
   menu("mnjoueoie");
-  EXPECT_EQ(window.width(), model.controls().windowWidth / 15);
-  EXPECT_FALSE(shows("TotalPoints"));
-  EXPECT_TRUE(showsPicture("Casoie52", "cerf-volant.gif") && showsPicture("Casoie5", "rejoue.gif"));
   EXPECT_TRUE(child("Saisie")->hasFocus());
-  type(QString(40, 'W'));  // cut back as typed to what its panel holds
-  EXPECT_LT(child<QLineEdit>("Saisie")->text().size(), 40);
+  QTest::keyClicks(child("Saisie"), QString(40, 'W'));  // cut back as typed to what its panel holds
   EXPECT_EQ(child<QLineEdit>("Saisie")->text().toStdString(), model.game().nameText());
-  child<QLineEdit>("Saisie")->clear();
+  EXPECT_LT(model.game().nameText().size(), 40u);
   menu("mnufermoie");
-  startWith({"Chloé"});
+  startWith({"Chloé", "Bruno"});
   ASSERT_TRUE(model.game().isPlaying());
-  EXPECT_EQ(label("Labeljoueur1")->text(), "Chloé");
-  EXPECT_EQ(label("Labeljoueur0")->text(), "Chloé");
-  EXPECT_FALSE(shows("Saisie") || shows("Cascoul2"));
-  EXPECT_TRUE(pawnOnItsSquare());
-  EXPECT_TRUE(showsPicture("Cascoul1", "pion1.gif") && shows("Cascoul10"));
+  EXPECT_EQ(window.width(), model.controls().windowWidth / 15);
+  EXPECT_TRUE(showsPicture("Casoie52", "cerf-volant.gif") && showsPicture("Casoie5", "rejoue.gif") && showsPicture("Cascoul1", "pion1.gif"));
   EXPECT_TRUE(showsPicture("Casejoueur11", "-" + std::string(category(1).picture) + ".gif"));
-  const int from = model.game().players()[0].square;
-  throwDie();
-  EXPECT_TRUE(timer()->isActive());
+  EXPECT_EQ(label("Labeljoueur1")->text() + label("Labeljoueur0")->text(), "ChloéChloé");
+  EXPECT_FALSE(shows("Saisie") || shows("Cascoul3") || shows("TotalPoints"));
+  EXPECT_TRUE(pawnOnItsSquare() && shows("Cascoul10"));
+  QTest::mouseClick(child("D"), Qt::LeftButton);
+  EXPECT_TRUE(timer()->isActive() && !child("D")->isEnabled());
   EXPECT_EQ(timer()->interval(), model.game().timer().intervalMs);
-  EXPECT_FALSE(child("D")->isEnabled());
   for (int i = 0; i < 4; ++i) tick();
   ASSERT_EQ(model.game().phase(), GamePhase::Moving);
   EXPECT_EQ(child<QToolButton>("D")->icon().pixmap(35).toImage().convertToFormat(QImage::Format_ARGB32),
             picture("Dé" + std::to_string(model.game().dieFace()) + ".gif"));
-  for (int i = 0; i < model.game().dieFace(); ++i) tick();
-  EXPECT_NE(model.game().players()[0].square, from);
+  tick();
   EXPECT_TRUE(pawnOnItsSquare());
-}
-
-TEST_F(GooseBoardTest, AQuestionTakesTheWindowUnderTheCountdownThenGivesTheBoardBackAndFermerLeavesNoTrace) {
-  startWith({"Ana", "Bruno"});
   for (int turn = 0; turn < 30 && model.game().phase() != GamePhase::Question; ++turn) {
-    throwDie();
     for (int i = 0; i < 20 && timer()->isActive() && model.game().phase() != GamePhase::Question; ++i) tick();
+    if (model.game().phase() != GamePhase::Question) QTest::mouseClick(child("D"), Qt::LeftButton);
   }
   ASSERT_EQ(model.game().phase(), GamePhase::Question);
   const int asked = model.game().currentPlayer();
@@ -99,26 +68,31 @@ TEST_F(GooseBoardTest, AQuestionTakesTheWindowUnderTheCountdownThenGivesTheBoard
   EXPECT_TRUE(shows("Cadre_Oie"));
   EXPECT_EQ(label(QString("PointsJoueur%1").arg(asked))->text(), QString::number(model.game().players()[asked - 1].score));
   EXPECT_TRUE(window.windowTitle().endsWith(QString::fromStdString("-" + model.game().current().name + "-")));
-  throwDie();
-  menu("mnufermoie");  // while the die turns
-  expectNoTraceOfTheGame();
-  menu("mnjoueoie");
-  type("Ana");
-  menu("mnufermoie");  // during the name entry
-  expectNoTraceOfTheGame();
+}
+
+// While the die turns or the names are typed, as after a question.
+TEST_F(GooseBoardTest, FermerLeavesNoTraceOfTheGame) {
+  for (const bool rolling : {true, false}) {
+    startWith(rolling ? QStringList{"Ana"} : QStringList{});
+    if (rolling) QTest::mouseClick(child("D"), Qt::LeftButton);
+    menu("mnufermoie");
+    EXPECT_FALSE(model.game().isOpen());
+    EXPECT_EQ(window.width(), model.controls().windowWidth / 15);
+    for (const char* name : {"Cadre_Oie", "Casoie1", "Cascoul1", "Cascoul10", "D", "Saisie", "Labeljoueur0", "Compt0", "Compt1", "LabelPoints"})
+      EXPECT_EQ(window.findChild<QObject*>(name), nullptr) << name;
+    for (const QTimer* running : window.findChildren<QTimer*>()) EXPECT_FALSE(running->isActive());
+  }
 }
 
 TEST_F(GooseBoardTest, AMissingPictureLeavesAnEmptySquare) {
   for (const char* file : {"meteo.gif", "pion1.gif", "Dé1.gif", "Dé2.gif", "Dé3.gif", "Dé4.gif", "Dé5.gif", "Dé6.gif"})
     std::filesystem::remove(folder.path() / "jeu" / file);
   startWith({"Ana"});
-  EXPECT_TRUE(label("Casoie7")->pixmap().isNull());  // a weather square
+  EXPECT_TRUE(label("Casoie7")->pixmap().isNull() && label("Cascoul1")->pixmap().isNull());  // 7: a weather square
   EXPECT_FALSE(label("Casoie2")->pixmap().isNull());
-  EXPECT_TRUE(label("Cascoul1")->pixmap().isNull());
-  throwDie();
+  QTest::mouseClick(child("D"), Qt::LeftButton);
   for (int i = 0; i < 20 && timer()->isActive(); ++i) tick();
   EXPECT_TRUE(child<QToolButton>("D")->icon().pixmap(35).isNull());
 }
 
-}  // namespace
 }  // namespace ventelle

@@ -1,27 +1,16 @@
 // The Qt services: where the program finds its folder, the dialog boxes and
 // the sounds.
-#include <QApplication>
-#include <QDialogButtonBox>
-#include <QElapsedTimer>
-#include <QInputDialog>
-#include <QLocale>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QSoundEffect>
-#include <QTimer>
-#include <QUrl>
-#include <gtest/gtest.h>
 
 #include "core/text_file.h"
 #include "core/user_copy.h"
-#include "fakes/temp_folder.h"
 #include "qt/services/french_translations.h"
 #include "qt/services/program_location.h"
 #include "qt/services/qt_dialogs.h"
 #include "qt/services/qt_sound.h"
+#include "qt/shell_checks.h"
 
 namespace ventelle {
-namespace {
 
 // An installed program writes in the user's data folder and reads what it
 // ships from share; a build tree works in the folder beside the program.
@@ -29,13 +18,11 @@ TEST(ProgramLocation, AnInstalledProgramWritesInTheUsersFolderAndABuildTreeBesid
   TempFolder prefix, home, build;
   const QByteArray oldHome = qgetenv("XDG_DATA_HOME");
   qputenv("XDG_DATA_HOME", QByteArray::fromStdString(home.path().string()));
+  for (const std::string file : {std::string("share/ventelle/Lexique.dat"), std::string("share/ventelle/2004/1.qcm"), "share/ventelle/" + std::string(kShippedChecksumsFile)})
+    prefix.write(file, "");
   prefix.writeBytes("bin/ventelle", "");
-  prefix.write("share/ventelle/Lexique.dat", "[Aile]\n");
-  prefix.write(std::string("share/ventelle/") + kShippedChecksumsFile, "");
-  prefix.write("share/ventelle/2004/1.qcm", "[1]\n");
   build.write("data/Lexique.dat", "[Aile]\n");
-  const auto built = locateProgramFolder(build.path());
-  EXPECT_EQ(built.folder.root(), build.path() / "data");
+  EXPECT_EQ(locateProgramFolder(build.path()).folder.root(), build.path() / "data");
   EXPECT_FALSE(std::filesystem::exists(home.path() / "Ventelle"));
   const auto installed = locateProgramFolder(prefix.path() / "bin");
   qputenv("XDG_DATA_HOME", oldHome);
@@ -115,5 +102,4 @@ TEST(QtSound, EachFileKeepsItsEffectFoundWhateverItsCaseAndANewSoundStopsTheLast
   EXPECT_FALSE(gong->isPlaying() || die->isPlaying());
 }
 
-}  // namespace
 }  // namespace ventelle

@@ -2,12 +2,6 @@
 // (the suite runs these again at 150 % and 200 %): every shipped question
 // shows whole, and every window keeps each control in place and each caption
 // whole under a large desktop font.
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QCheckBox>
-#include <QPushButton>
-
 #include "bank/question_loader.h"
 #include "core/exam_catalogue.h"
 #include "fakes/fake_user_host.h"
@@ -21,7 +15,6 @@
 #include "ui/quiz/question_display.h"
 
 namespace ventelle {
-namespace {
 
 const QStringList kOverlays{"Erreurs", "Final"};  // the mistakes and the verdict stand over the question
 
@@ -69,15 +62,11 @@ TEST_F(Layout, LongerTextsScrollAndTheAnswerInUseComesIntoView) {
   c.labelQuestionWidth = kQuestionAreaWidth;
   const QString sentence = "Une phrase de plusieurs mots qui revient encore. ";
   c.labelQuestion = sentence.repeated(30).toStdString();
-  for (int i = 1; i <= kMaxAnswers; ++i) {
-    c.check[i].visible = true;
-    c.check[i].caption = sentence.repeated(3).toStdString();
-  }
+  for (TickBox& answer : c.check) answer = {.caption = sentence.repeated(3).toStdString(), .visible = true};
   QuestionArea& area = window.questionArea();
   area.render(c);
   expectLaidOut(window, "longer texts", kOverlays);
-  EXPECT_TRUE(area.questionScroll()->verticalScrollBar()->isVisible());
-  EXPECT_GE(area.answers()->height(), 100);  // room for a few lines of answers
+  EXPECT_TRUE(area.questionScroll()->verticalScrollBar()->isVisible() && area.answers()->height() >= 100);  // room for a few lines of answers
   const QWidget* view = area.answersScroll()->viewport();
   const auto inView = [view, &area](int i) { return view->rect().contains(QRect(area.row(i)->mapTo(view, QPoint(0, 0)), area.row(i)->size())); };
   ASSERT_FALSE(inView(5));
@@ -126,7 +115,7 @@ TEST_F(LargeDesktopFont, TheMainWindowInEveryExamSkinAndMode) {
 }
 
 TEST_F(Layout, EveryHelpPageTheAboutBoxTheUsersAndTheSplash) {
-  ShownMainWindow& f = *this;
+  ShownMainWindow& f = *this;  // the help windows over it
   HelpDesk& desk = model.helpDesk();
   desk.setDialogs(dialogs);
   QTest::keyClick(child("Partie2"), Qt::Key_F1);  // the mistakes over the question
@@ -153,5 +142,4 @@ TEST_F(Layout, EveryHelpPageTheAboutBoxTheUsersAndTheSplash) {
   EXPECT_GE(expectLaidOut(splash, "splash", {"Logo", "Etiquette"}), 2);  // the tip's label covers the window, to take a click anywhere
 }
 
-}  // namespace
 }  // namespace ventelle
