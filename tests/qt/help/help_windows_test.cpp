@@ -101,6 +101,7 @@ TEST_F(HelpWindowsTest, TheLexiconOpensOnItsWordAndTheTipsDrawAnother) {
   EXPECT_EQ(label(windows.page(), "Etiquette1")->text(), "Finesse");
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
   EXPECT_EQ(label(windows.page(), "Etiquette2")->text(), "Mouvement d'air vers le haut.");
+  EXPECT_EQ(label(windows.page(), "Etiquette2")->geometry().bottom(), list->geometry().bottom());  // beside the list, down to its end
   random.queueDraw(2, 2);
   open("mnuAstuces");
   EXPECT_EQ(label(windows.page(), "Etiquette1")->text(), "Deux.");

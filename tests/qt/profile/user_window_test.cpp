@@ -46,10 +46,12 @@ TEST(UserWindow, TheButtonsTheListTheTextAndTheWindowsEventsReachTheModel) {
   EXPECT_EQ(host.profile("bob.ini"), FakeUserHost::kFreshProfile);
   click("CSupprimer");
   EXPECT_FALSE(host.profile("bob.ini"));
+  text->setFocus();
+  const std::size_t boxes = dialogs.shown.size();
   QTest::keyClicks(text, "Zo");
   QTest::sendKeyEvent(QTest::Click, text, Qt::Key_Eacute, "é", Qt::NoModifier);
   QTest::keyClick(text, Qt::Key_Return);  // Enter in the text presses no button
-  EXPECT_TRUE(host.loads.empty() && !host.profile("Zoé.ini"));
+  EXPECT_TRUE(host.loads.empty() && !host.profile("Zoé.ini") && dialogs.shown.size() == boxes && window.isVisible());
   click("CAjouter");
   EXPECT_EQ(host.profile("Zoé.ini"), FakeUserHost::kFreshProfile);
   EXPECT_EQ(shown(), modelCombo());

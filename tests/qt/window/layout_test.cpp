@@ -67,6 +67,8 @@ TEST_F(Layout, LongerTextsScrollAndTheAnswerInUseComesIntoView) {
   area.render(c);
   expectLaidOut(window, "longer texts", kOverlays);
   EXPECT_TRUE(area.questionScroll()->verticalScrollBar()->isVisible() && area.answers()->height() >= 100);  // room for a few lines of answers
+  const QRect inside = area.answersScroll()->geometry();  // centred in its frame
+  EXPECT_EQ(inside.left(), area.answers()->width() - 1 - inside.right());
   const QWidget* view = area.answersScroll()->viewport();
   const auto inView = [view, &area](int i) { return view->rect().contains(QRect(area.row(i)->mapTo(view, QPoint(0, 0)), area.row(i)->size())); };
   ASSERT_FALSE(inView(5));

@@ -122,6 +122,7 @@ TEST_F(MainWindowTest, ClicksAndTheMouseReachTheModelAndTheWindowShowsIt) {
   ASSERT_EQ(model.controls().wingMark, 'P');
   const auto wing = [this] { return child<QPushButton>("delta_parapente")->icon().pixmap(40, 26).toImage(); };
   const QImage plain = wing();
+  EXPECT_EQ(child<QPushButton>("delta_parapente")->icon().availableSizes(), QList<QSize>{QSize(40, 26)});  // drawn at the size it shows
   moveOver(child("delta_parapente"));
   EXPECT_TRUE(model.controls().wingCrossed);
   EXPECT_NE(wing(), plain);
@@ -186,12 +187,15 @@ TEST_F(MainWindowTest, TheScreenReaderAndTheEyeFindTheFocusedControl) {
   for (int skin = 1; skin <= 4; ++skin) {
     menu(QString("mnuskin%1").arg(skin));
     auto* row = qobject_cast<TickRow*>(child("Check1")->parentWidget());
+    child("Check2")->setFocus(Qt::TabFocusReason);
+    const QImage unfocused = row->grab().toImage();
     child("Check1")->setFocus(Qt::TabFocusReason);
     const QImage focused = row->grab().toImage();
-    for (const auto& [x, colour] : {std::pair{0, Qt::black}, {1, Qt::white}, {focused.width() - 1, Qt::black}, {focused.width() - 2, Qt::white}})
-      EXPECT_EQ(focused.pixelColor(x, focused.height() / 2), QColor(colour)) << skin << " " << x;
-    child("Check2")->setFocus(Qt::TabFocusReason);
-    EXPECT_NE(row->grab().toImage().pixelColor(0, row->height() / 2), QColor(Qt::black)) << skin;
+    const int w = focused.width(), y = focused.height() / 2;
+    for (const auto& [x, colour] : {std::pair{0, QColor(Qt::black)}, {1, QColor(Qt::white)}, {2, unfocused.pixelColor(2, y)}, {w - 1, QColor(Qt::black)},
+                                    {w - 2, QColor(Qt::white)}, {w - 3, unfocused.pixelColor(w - 3, y)}})
+      EXPECT_EQ(focused.pixelColor(x, y), colour) << skin << " " << x;
+    EXPECT_NE(unfocused.pixelColor(0, y), QColor(Qt::black)) << skin;
   }
 }
 
