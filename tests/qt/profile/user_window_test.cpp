@@ -72,22 +72,4 @@ TEST(UserWindow, TheButtonsTheListTheTextAndTheWindowsEventsReachTheModel) {
   EXPECT_FALSE(reloaded.isVisible());
 }
 
-TEST(UserWindow, OneWindowOverTheMainWindowRunsItsEventsThroughItAndGoesAtEscape) {
-  RecordingDialogs dialogs;
-  FakeUserHost host(dialogs);
-  QWidget mainWindow;
-  mainWindow.show();
-  int runs = 0;
-  QPointer<UserWindow> window = openUserWindow(host, &mainWindow, [&runs](const std::function<void()>& event) {
-    ++runs;
-    event();
-  });
-  ASSERT_TRUE(window && window->parent() == &mainWindow);
-  EXPECT_EQ(openUserWindow(host, &mainWindow), window.data());
-  QTest::keyClick(window, Qt::Key_Escape);
-  EXPECT_EQ(runs, 1);
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_FALSE(window);
-}
-
 }  // namespace ventelle

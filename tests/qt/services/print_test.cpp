@@ -67,47 +67,6 @@ TEST_F(PrintTest, TextLandsWhereItIsDrawnInArialAndEndedPagesLeaveNoBlankPage) {
   EXPECT_EQ(printed["Deuxième"][0], 2);
 }
 
-// Boxes and circles are not filled, an underline runs under the blanks, a
-// number on white hides only what lies under its digits, and a picture is
-// scaled to its place.
-TEST_F(PrintTest, ShapesPicturesAndTextOnWhiteAreDrawnAtTheirPlace) {
-  QImage square(40, 40, QImage::Format_RGB32);
-  square.fill(Qt::black);
-  ASSERT_TRUE(square.save(QString::fromStdString((folder.path() / "carre.png").string())));
-  folder.writeBytes("abime.jpg", "not a picture");
-  double zero = 0;
-  print([&](PrintDevice& device) {
-    device.drawBox(20, 20, 60, 40);
-    device.drawCircle(150, 40, 20);
-    EXPECT_FALSE(device.drawPicture(10, 10, 30, 30, (folder.path() / "abime.jpg").string()));
-    EXPECT_TRUE(device.drawPicture(100, 50, 30, 20, (folder.path() / "carre.png").string()));
-    device.setFont({.size = 10, .underline = true});
-    device.drawText(20, 120, "Session" + std::string(20, ' '));
-    device.setFont({.size = 40});
-    zero = 60 + device.textWidth("0") / 2;
-    device.drawLine(30, 187.7, 100, 187.7);
-    device.drawTextOnWhite(60 - device.textWidth(" "), 180, " 0 ");
-    device.setUnit(PrintUnit::Twips);
-    device.drawLine(20 * 56.7, 100 * 56.7, 180 * 56.7, 100 * 56.7);
-  });
-  commandOutput("pdftoppm -gray -r 101.6 -f 1 -l 1 -singlefile '" + pdf.string() + "' '" + (folder.path() / "page").string() + "'");
-  const QImage page(QString::fromStdString((folder.path() / "page.pgm").string()));  // 4 pixels a millimetre
-  const auto ink = [&page](double x, double y) {  // within a quarter of a millimetre of that point of the printable area
-    int darkest = 255;
-    for (int dx = -1; dx <= 1; ++dx)
-      for (int dy = -1; dy <= 1; ++dy)
-        if (const QPoint p(qRound((x + 5) * 4) + dx, qRound((y + 5) * 4) + dy); page.valid(p)) darkest = std::min(darkest, qGray(page.pixel(p)));
-    return darkest < 160;
-  };
-  for (const auto& [x, y, inked] : std::initializer_list<std::tuple<double, double, bool>>{
-           {20, 40, true}, {50, 60, true}, {50, 40, false}, {170, 40, true}, {150, 40, false}, {100, 100, true}, {100, 103, false},
-           {102, 52, true}, {128, 68, true}, {133, 60, false}, {115, 73, false}, {zero, 187.7, false}, {45, 187.7, true},
-           {58.5, 187.7, true}})
-    EXPECT_EQ(ink(x, y), inked) << x << "," << y;
-  EXPECT_TRUE(ink(40, 122.5) || ink(40, 123) || ink(40, 123.5) || ink(40, 124));  // the underline
-  EXPECT_NEAR(words(pdf)["0"][1], 65, 0.5);
-}
-
 // The old PDF stays whole until the new one is: a file that cannot be made
 // and a disk that fills up both fail and leave it.
 TEST_F(PrintTest, APdfReplacesTheOldOneOnlyOnceItIsWhole) {

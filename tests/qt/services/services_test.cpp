@@ -1,13 +1,9 @@
-// The Qt services: where the program finds its folder, the dialog boxes and
-// the sounds.
-#include <QSoundEffect>
-
+// The Qt services: where the program finds its folder and the dialog boxes.
 #include "core/text_file.h"
 #include "core/user_copy.h"
 #include "qt/services/french_translations.h"
 #include "qt/services/program_location.h"
 #include "qt/services/qt_dialogs.h"
-#include "qt/services/qt_sound.h"
 #include "qt/shell_checks.h"
 
 namespace ventelle {
@@ -37,17 +33,11 @@ TEST(ProgramLocation, AnInstalledProgramWritesInTheUsersFolderAndABuildTreeBesid
 // user's untouched copy of a shipped file for an edit and keep it.
 TEST(ShippedChecksums, ListEveryShippedFileAsItIsToday) {
   const std::filesystem::path data = VENTELLE_DATA_DIR;
-  const auto lines = readTextFile(data / kShippedChecksumsFile);
-  ASSERT_TRUE(lines) << "la liste des fichiers livrés manque";
-  const auto checksums = readShippedChecksums(*lines);
+  const auto checksums = readShippedChecksums(readTextFile(data / kShippedChecksumsFile).value_or(TextLines{}));
   int files = 0;
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(data)) {
-    const auto path = std::filesystem::relative(entry.path(), data).generic_string();
-    if (!entry.is_regular_file() || path == kShippedChecksumsFile) continue;
-    ++files;
-    const auto known = checksums.find(path);
-    EXPECT_TRUE(known != checksums.end() && known->second.contains(fileChecksum(entry.path()))) << path << " : lancer scripts/update-checksums.sh";
-  }
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(data))
+    if (const auto path = std::filesystem::relative(entry.path(), data).generic_string(); entry.is_regular_file() && path != kShippedChecksumsFile && ++files)
+      EXPECT_TRUE(checksums.contains(path) && checksums.at(path).contains(fileChecksum(entry.path()))) << path << " : lancer scripts/update-checksums.sh";
   EXPECT_GT(files, 100);
 }
 
@@ -76,30 +66,6 @@ TEST(QtDialogs, TheBoxesSpeakFrenchAndTellTheButtonPressed) {
     });
     EXPECT_EQ(dialogs.messageWithButton(MessageIcon::Information, "", "Texte", "Voir"), other);
   }
-}
-
-TEST(QtSound, EachFileKeepsItsEffectFoundWhateverItsCaseAndANewSoundStopsTheLast) {
-  const auto gameFile = [](const char* name) {
-    return QUrl::fromLocalFile(QString::fromStdString((std::filesystem::path(VENTELLE_DATA_DIR) / "jeu" / name).string()));
-  };
-  QtSound sound{ProgramFolder(VENTELLE_DATA_DIR)};
-  QElapsedTimer clock;
-  clock.start();
-  sound.play("jeu/dé.wav");
-  const QSoundEffect* die = sound.current();
-  ASSERT_NE(die, nullptr);
-  EXPECT_EQ(die->source(), gameFile("dé.wav"));
-  sound.play("JEU/GONG.WAV");  // the folder's names come from a world that ignores case
-  const QSoundEffect* gong = sound.current();
-  ASSERT_NE(gong, nullptr);
-  EXPECT_EQ(gong->source(), gameFile("gong.wav"));
-  EXPECT_FALSE(die->isPlaying()) << "the die still sounds under the gong";
-  sound.play("jeu/dé.wav");
-  EXPECT_EQ(sound.current(), die) << "the die's effect is made again";
-  EXPECT_LT(clock.elapsed(), 2000);  // with or without a sound device, playing never holds the game up
-  sound.play("jeu/absent.wav");
-  EXPECT_EQ(sound.current(), nullptr);
-  EXPECT_FALSE(gong->isPlaying() || die->isPlaying());
 }
 
 }  // namespace ventelle
