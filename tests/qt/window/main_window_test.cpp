@@ -2,8 +2,6 @@
 // keys and menu choices reach the model.
 #include <QAccessible>
 
-#include "core/seeded_random.h"
-#include "qt/look/colours.h"
 #include "qt/shell_checks.h"
 #include "qt/window/tick_row.h"
 #include "ui/window/menu_bar.h"
@@ -197,41 +195,6 @@ TEST_F(MainWindowTest, TheScreenReaderAndTheEyeFindTheFocusedControl) {
       EXPECT_EQ(focused.pixelColor(x, y), colour) << skin << " " << x;
     EXPECT_NE(unfocused.pixelColor(0, y), QColor(Qt::black)) << skin;
   }
-}
-
-TEST_F(MainWindowTest, TheSkinsPicturesAreDrawnAndGoWithAPlainSkin) {
-  const auto picture = [this](const char* file) { return QImage(QString::fromStdString((folder.path() / "skin" / file).string())); };
-  const auto ground = [this] { return window.centralWidget()->palette().brush(QPalette::Window).textureImage(); };
-  auto* button = child<QPushButton>("Question");
-  const auto buttonPixel = [button] { return button->icon().pixmap(QSize(138, 36)).toImage().pixel(69, 4); };
-  menu("mnuskin3");  // parapente
-  for (const QPoint point : {QPoint(5, 5), QPoint(300, 560), QPoint(600, 580)}) EXPECT_EQ(ground().pixel(point), picture("parapente-fond.png").pixel(point));
-  EXPECT_EQ(buttonPixel(), picture("parapente-evaluation.png").pixel(69, 4));
-  button->click();
-  EXPECT_EQ(buttonPixel(), picture("parapente-question.png").pixel(69, 4));
-  menu("mnuskin2");  // classique
-  EXPECT_TRUE(ground().isNull() && button->icon().isNull());
-  EXPECT_EQ(window.centralWidget()->palette().color(QPalette::Window), toQColor(SkinColours{}.windowBack));
-}
-
-// A click on an entry of a generated questionnaire shows its question; a
-// double-click draws another in its place.
-TEST(MainWindowHistory, ClicksOnTheListOfAGeneratedQuestionnaireReachTheModel) {
-  OwnProgramFolder shipped(true);
-  ModelOver over(shipped.folder.path());
-  SeededRandom random{60};  // a short rotation of values would draw the same questions again
-  MainWindowModel model{over.dialogs, over.desktop, random, over.library, over.printer};
-  MainWindow window{model};
-  model.start();
-  findControl<QAction>(window, "mnuGenerer")->trigger();
-  auto* list = findControl<QListWidget>(window, "Historique");
-  ASSERT_EQ(list->count(), 60);
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
-  EXPECT_EQ(findControl<QLabel>(window, "Numero")->text(), "QCM" + list->item(2)->text());
-  const QString before = list->item(2)->text();
-  for (int attempt = 0; attempt < 5 && list->item(2)->text() == before; ++attempt)
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
-  EXPECT_NE(list->item(2)->text(), before);
 }
 
 }  // namespace ventelle
