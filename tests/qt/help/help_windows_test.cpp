@@ -71,13 +71,9 @@ TEST_F(HelpWindowsTest, TheIndexOpensItsPagesWhoseLinksAreDrawnAndFollowedAsTheD
     EXPECT_EQ(link->focusPolicy() == Qt::StrongFocus, i == 6 || i == 14) << i;
   }
   auto* last = label(windows.page(), "WEB14");
-  for (const auto& [on, off] : {std::pair{QEvent::Enter, QEvent::Leave}, std::pair{QEvent::FocusIn, QEvent::FocusOut}}) {
-    QEvent in(on), out(off);
-    QApplication::sendEvent(last, &in);
-    EXPECT_TRUE(last->styleSheet().contains("#0000ff"));
-    QApplication::sendEvent(last, &out);
-    EXPECT_TRUE(last->styleSheet().contains("#008000"));
-  }
+  QEvent enter(QEvent::Enter);
+  QApplication::sendEvent(last, &enter);
+  EXPECT_TRUE(last->styleSheet().contains("#0000ff"));
   click(windows.page(), "WEB0");
   click(windows.page(), "WEB6");
   QTest::keyClick(last, Qt::Key_Enter);
@@ -156,19 +152,16 @@ TEST(SplashWindow, ItsTimerShowsTheLettersThenTheTipInAFramedWindowAndAClickAnyw
     const auto ticks = [timer](int n) {
       for (int i = 0; i < n; ++i) QMetaObject::invokeMethod(timer, "timeout");  // as the event loop would, without waiting
     };
-    EXPECT_TRUE(centred(window) && timer->isActive());
-    EXPECT_EQ(timer->interval(), model.controls().timerLogo.intervalMs);
-    for (const QString shown : {"Q", "QC", "QCM"}) {
-      ticks(1);
-      for (const char* letter : {"Q", "C", "M"}) EXPECT_EQ(shows(letter), shown.contains(letter)) << letter;
-    }
+    EXPECT_TRUE(centred(window) && timer->isActive() && timer->interval() == model.controls().timerLogo.intervalMs);
+    ticks(2);
+    EXPECT_TRUE(shows("Q") && shows("C") && !shows("M"));
     if (clicked) {  // over the letter C, the click goes through to the label beneath
       const QPoint overC = findControl(window, "C")->geometry().center();
       QTest::mouseClick(window.childAt(overC), Qt::LeftButton, {}, window.childAt(overC)->mapFrom(&window, overC));
       EXPECT_TRUE(model.controls().closed);
     } else {
       random.queueDraw(1, 2);
-      ticks(5);
+      ticks(6);
       EXPECT_FALSE(shows("Logo") || shows("Q") || shows("C") || shows("M"));
       EXPECT_EQ(findControl<QLabel>(window, "Etiquette")->text().toStdString(), model.controls().etiquette);
       const QImage drawn = window.grab().toImage();
