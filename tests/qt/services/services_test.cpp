@@ -14,9 +14,7 @@ TEST(ProgramLocation, AnInstalledProgramWritesInTheUsersFolderAndABuildTreeBesid
   TempFolder prefix, home, build;
   const QByteArray oldHome = qgetenv("XDG_DATA_HOME");
   qputenv("XDG_DATA_HOME", QByteArray::fromStdString(home.path().string()));
-  for (const std::string file : {std::string("share/ventelle/Lexique.dat"), std::string("share/ventelle/2004/1.qcm"), "share/ventelle/" + std::string(kShippedChecksumsFile)})
-    prefix.write(file, "");
-  prefix.writeBytes("bin/ventelle", "");
+  for (const std::string file : {"share/ventelle/Lexique.dat", "share/ventelle/2004/1.qcm", "share/ventelle/fichiers-livres.txt", "bin/ventelle"}) prefix.write(file, "");
   build.write("data/Lexique.dat", "[Aile]\n");
   EXPECT_EQ(locateProgramFolder(build.path()).folder.root(), build.path() / "data");
   EXPECT_FALSE(std::filesystem::exists(home.path() / "Ventelle"));
