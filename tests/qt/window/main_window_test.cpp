@@ -1,234 +1,202 @@
-// The shell draws the model and forwards the user's actions to it.
-#include <gtest/gtest.h>
+// The main window shows the model after each event, and the user's clicks,
+// keys and menu choices reach the model.
+#include <QAccessible>
 
-#include <algorithm>
-
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QMenu>
-#include <QMouseEvent>
-#include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTest>
-
-#include "core/seeded_random.h"
-#include "fakes/model_on_folder.h"
-#include "fakes/recording_print_service.h"
-#include "qt/find_child.h"
-#include "qt/window/main_window.h"
-#include "ui/window/expected_menus.h"
-#include "ui/window/messages.h"
+#include "qt/shell_checks.h"
+#include "qt/window/tick_row.h"
+#include "ui/window/menu_bar.h"
 
 namespace ventelle {
-namespace {
 
-class MainWindowTest : public ::testing::Test, public ModelOnFolder {
+class MainWindowTest : public ::testing::Test, public ShownMainWindow {
  protected:
-  MainWindowTest() {
-    model.start();
-    window.render();
+  ~MainWindowTest() override {
+    if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
   }
-
-  template <typename T>
-  T* child(const char* name) {
-    return findControl<T>(window, name);
-  }
-
-  void moveMouseOver(const char* name) {
-    QWidget* widget = child<QWidget>(name);
-    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
+  std::string text(const QString& label) { return child<QLabel>(label)->text().toStdString(); }
+  void click(const QString& name) { QTest::mouseClick(child(name), Qt::LeftButton); }
+  void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(&window, k, modifiers); }
+  void moveOver(QWidget* widget) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
   }
-  void click(const char* name) { QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton); }
+  QString tabFrom(const QString& name) {
+    child(name)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(child(name), Qt::Key_Tab);
+    return QApplication::focusWidget()->objectName();
+  }
 
-  MainWindow window{model};
+  // What the window shows of the model's state.
+  void expectShowsModel(const std::string& when) {
+    SCOPED_TRACE(when);
+    const WindowControls& c = model.controls();
+    EXPECT_EQ(window.windowTitle().toStdString() + text("LabelQuestion") + text("Numero"), c.title + c.labelQuestion + c.numero);
+    for (int i = 1; i <= kMaxAnswers; ++i)
+      EXPECT_EQ(std::tuple(shows(QString("Check%1").arg(i)), child<QCheckBox>(QString("Check%1").arg(i))->isChecked(), text(QString("Check%1Caption").arg(i))),
+                std::tuple(c.check[i].visible, c.check[i].ticked, c.check[i].visible ? c.check[i].caption : text(QString("Check%1Caption").arg(i)))) << i;
+    EXPECT_EQ(text("CetteQuestion") + "|" + text("TotalPoints") + "|" + text("NombrePointsMax") + "|" + text("Moyenne") + "|" +
+                  text("NombreQuestionsPosees") + "|" + text("Final"),
+              c.cetteQuestion + "|" + c.totalPoints + "|" + c.nombrePointsMax + "|" + c.moyenne + "|" + c.nombreQuestionsPosees + "|" + c.final);
+    EXPECT_EQ(shows("Final"), !c.final.empty());
+    for (int k = 1; k <= kChapterBoxes; ++k)
+      EXPECT_EQ(std::tuple(shows(QString("Partie%1").arg(k)), child<QCheckBox>(QString("Partie%1").arg(k))->isChecked(), shows(QString("Feu%1").arg(k))),
+                std::tuple(c.partie[k].visible, c.partie[k].ticked, c.feu[k].visible && c.partie[k].visible)) << k;
+    EXPECT_EQ(shows("Erreurs") ? text("ErreursCaption") + child<QPlainTextEdit>("affiche_erreurs")->toPlainText().remove(QChar(0x200B)).toStdString() : "-",
+              c.erreursVisible ? c.erreursCaption + c.afficheErreurs : "-");
+    std::vector<std::string> shown;
+    for (int k = 0; k < child<QListWidget>("Historique")->count(); ++k) shown.push_back(child<QListWidget>("Historique")->item(k)->text().toStdString());
+    for (std::size_t k = 0; k < c.bouton.size(); ++k) shown.push_back(child<QPushButton>(QString("Bouton%1").arg(k + 1))->text().toStdString());
+    std::vector<std::string> wanted = c.historique;
+    for (const NumberedButton& button : c.bouton) wanted.push_back(button.caption);
+    EXPECT_EQ(shown, wanted);
+  }
+
+  // Every item of the model's menu bar is an action of the window, in its
+  // parent at the model's place, with its caption and state; and no other.
+  static void expectMenusFollowTheModel(const MainWindow& shown, const MenuBar& bar) {
+    std::map<std::string, int> place;
+    for (const MenuEntry& entry : bar.order()) {
+      const MenuItem& item = bar.at(entry.name);
+      auto* action = shown.findChild<QAction*>(QString::fromStdString(entry.name));
+      ASSERT_NE(action, nullptr) << entry.name;
+      const auto* menu = entry.parent.empty() ? static_cast<QWidget*>(shown.menuBar()) : shown.findChild<QMenu*>(QString::fromStdString(entry.parent));
+      EXPECT_EQ(menu->actions().indexOf(action), place[entry.parent]++) << entry.name;
+      EXPECT_EQ(action->isSeparator() ? "-" : action->text().toStdString(), item.caption) << entry.name;
+      EXPECT_EQ(std::tuple(action->isVisible(), action->isEnabled(), action->isChecked()),
+                std::tuple(item.visible, item.enabled && item.visible, item.checkable && item.checked)) << entry.name;
+    }
+    EXPECT_EQ(shown.menuBar()->actions().size(), place[""]);
+  }
 };
 
-TEST_F(MainWindowTest, ShowsTheQuestionOfTheModel) {
-  const WindowControls& c = model.controls();
-  EXPECT_EQ(child<QLabel>("LabelQuestion")->text().toStdString(), c.labelQuestion);
-  EXPECT_EQ(child<QLabel>("Numero")->text().toStdString(), c.numero);
-  EXPECT_EQ(child<QPushButton>("Question")->text(), QStringLiteral("Evaluation"));
-  for (int i = 1; i <= kMaxAnswers; ++i) {
-    const QString name = QStringLiteral("Check%1").arg(i);
-    auto* box = window.findChild<QCheckBox*>(name);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->isVisibleTo(&window), c.check[i].visible) << i;
-  }
-  EXPECT_EQ(window.windowTitle().toStdString(), c.title);
-}
-
-TEST_F(MainWindowTest, TickAndEvaluationReachTheModel) {
-  click("Check1");
-  EXPECT_TRUE(model.controls().check[1].ticked);
-  click("Question");
-  EXPECT_EQ(model.controls().question.tag, tags::kQuestion);
-  EXPECT_EQ(child<QPushButton>("Question")->text(), QStringLiteral("Question Suivante"));
-  EXPECT_FALSE(child<QLabel>("CetteQuestion")->text().isEmpty());
-  EXPECT_EQ(child<QLabel>("NombreQuestionsPosees")->text(), QStringLiteral("1"));
-}
-
-TEST_F(MainWindowTest, RefusedLateTickLeavesTheBoxAsItWas) {
-  click("Question");
-  click("Check2");
-  EXPECT_EQ(dialogs.count(messages::kNoChangeAfterCorrection), 1);
-  EXPECT_FALSE(child<QCheckBox>("Check2")->isChecked());
-}
-
-TEST_F(MainWindowTest, MenuCommandOpensTheFullQuestionnaire) {
-  child<QAction>("mnuEvaluation")->trigger();
-  EXPECT_FALSE(child<QAction>("mnuEvaluation")->isChecked());
-  EXPECT_NE(window.findChild<QPushButton*>(QStringLiteral("Bouton60")), nullptr);
-  click("Bouton2");
-  EXPECT_EQ(model.quiz().currentButton, 2);
-}
-
-TEST_F(MainWindowTest, ChapterBoxClickUnticksTheChapter) {
-  click("Partie1");
-  EXPECT_FALSE(model.controls().partie[1].ticked);
-  EXPECT_FALSE(child<QLabel>("Feu1")->isVisibleTo(&window));
-}
-
-// The question drawn at start-up, marked with nothing ticked, is a mistake
-// of its chapter in the default exam.
-TEST_F(MainWindowTest, F1OnAChapterBoxShowsTheChaptersMistakesAndF1AgainHidesThem) {
-  child<QAction>("mnuInclure")->trigger();  // the brevet's own questions only
-  const Question question = model.quiz().question;
-  click("Question");
-  const QByteArray boxName = QStringLiteral("Partie%1").arg(question.chapter).toLatin1();
-  auto* box = child<QCheckBox>(boxName.constData());
-  auto* panel = child<QWidget>("Erreurs");
-  ASSERT_FALSE(panel->isVisibleTo(&window));
-
-  QTest::keyClick(box, Qt::Key_F1);
-
-  EXPECT_TRUE(panel->isVisibleTo(&window));
-  EXPECT_EQ(child<QLabel>("ErreursCaption")->text(),
-            QStringLiteral("QCM Parapente 2004 - Brevet de Pilote: Erreurs sur le chapitre \"%1\"")
-                .arg(child<QLabel>((boxName + "Caption").constData())->text()));
-  auto* list = child<QPlainTextEdit>("affiche_erreurs");
-  EXPECT_TRUE(list->isReadOnly());
-  EXPECT_EQ(list->toPlainText(), QString::fromStdString(question.name));
-
-  QTest::keyClick(box, Qt::Key_F1);
-  EXPECT_FALSE(panel->isVisibleTo(&window));
-}
-
-TEST_F(MainWindowTest, ThePointerMovingOverTheErrorPanelHidesIt) {
-  for (const bool overText : {false, true}) {
-    QTest::keyClick(child<QCheckBox>("Partie2"), Qt::Key_F1);
-    ASSERT_TRUE(child<QWidget>("Erreurs")->isVisibleTo(&window));
-    QWidget* target = overText ? child<QPlainTextEdit>("affiche_erreurs")->viewport() : child<QWidget>("Erreurs");
-    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(target, &move);
-    EXPECT_FALSE(child<QWidget>("Erreurs")->isVisibleTo(&window)) << (overText ? "affiche_erreurs" : "Erreurs");
-  }
-}
-
-TEST_F(MainWindowTest, TheFocusOfAChapterBoxSelectsItsChapter) {
-  const int other = model.quiz().question.chapter == 4 ? 5 : 4;
-  QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
-  QApplication::sendEvent(child<QCheckBox>(QStringLiteral("Partie%1").arg(other).toLatin1().constData()), &focus);
-  EXPECT_EQ(model.quiz().selectedChapter, other);
-}
-
-struct ShownMenu {
-  std::string name;
-  std::string parent;
-  std::string caption;
-  bool checked;
-  bool visible;
-  bool enabled;
-};
-
-// Every item of the window's menu bar, as the user finds it, depth first.
-void collectMenu(const QList<QAction*>& actions, const std::string& parent, std::vector<ShownMenu>& out) {
-  for (QAction* action : actions) {
-    const std::string caption = action->isSeparator() ? "-" : action->text().toStdString();
-    out.push_back({action->objectName().toStdString(), parent, caption, action->isChecked(), action->isVisible(),
-                   action->isEnabled()});
-    const std::string name = out.back().name;
-    if (action->menu()) collectMenu(action->menu()->actions(), name, out);
-  }
-}
-
-// After start-up the default user's exam 7 is on screen: its item is checked
-// and marked on the way to it, the two test-size options are hidden and the
-// lower levels are included.
-TEST_F(MainWindowTest, TheMenuBarAfterStartUpIsTheDesignedOneForTheDefaultExam) {
-  std::vector<ShownMenu> shown;
-  collectMenu(window.menuBar()->actions(), "", shown);
-  // Start-up lists the shipped skins in place of the designed "skin" item.
-  auto expected = expectedMenusAtCreation();
-  auto skins = std::find_if(expected.begin(), expected.end(), [](const auto& m) { return m.name == "mnuskin1"; });
-  skins->caption = "ardoise";
-  expected.insert(skins + 1, {{"mnuskin2", "mnuAffichage", "classique"},
-                              {"mnuskin3", "mnuAffichage", "parapente"},
-                              {"mnuskin4", "mnuAffichage", "prairie"}});
-  ASSERT_EQ(shown.size(), expected.size());
-  for (std::size_t i = 0; i < expected.size(); ++i) {
-    ExpectedMenu want = expected[i];
-    SCOPED_TRACE(want.name);
-    bool visible = true;
-    if (want.name == "mnuPPilote" || want.name == "mnuInclure") want.checked = true;
-    if (want.name == "mnu2004") want.caption = ">>> 200&4 (FFVL)";
-    if (want.name == "mnuBParapente") want.caption = ">>> &Parapente";
-    if (want.name == "mnuQBi" || want.name == "mnuConfirme") visible = false;
-    EXPECT_EQ(shown[i].name, want.name);
-    EXPECT_EQ(shown[i].parent, want.parent);
-    EXPECT_EQ(shown[i].caption, want.caption);
-    EXPECT_EQ(shown[i].checked, want.checked);
-    EXPECT_EQ(shown[i].visible, visible);
-    EXPECT_EQ(shown[i].enabled, want.enabled && visible);  // Qt disables what it hides
-  }
-}
-
-TEST_F(MainWindowTest, ChoosingAnExamFromTheMenuShowsItsTitleChaptersAndOptions) {
-  child<QAction>("mnuULM")->trigger();
-  EXPECT_EQ(window.windowTitle(), QStringLiteral("Ventelle - QCM ULM - DGAC               -Utilisateur par défaut-"));
-  EXPECT_TRUE(child<QAction>("mnuULM")->isChecked());
-  EXPECT_FALSE(child<QAction>("mnuPPilote")->isChecked());
-  EXPECT_EQ(child<QMenu>("mnu2004")->title(), QStringLiteral("200&4 (FFVL)"));
-  EXPECT_EQ(child<QAction>("mnuQBi")->text(), QStringLiteral("Qualification &Instructeur"));
-  EXPECT_FALSE(child<QAction>("mnuConforme")->isVisible());
-  EXPECT_EQ(child<QLabel>("Partie1Caption")->text(), QStringLiteral("Facteurs humains"));
-  EXPECT_FALSE(child<QWidget>("Partie7")->isVisibleTo(&window));
-}
-
-TEST_F(MainWindowTest, UsersAddedAtStartUpTakeTheirPlaceInTheFileMenu) {
-  ModelOnFolder withUser;
+TEST_F(MainWindowTest, TheMenusFollowTheModelAndAChosenItemReachesIt) {
+  expectMenusFollowTheModel(window, model.controls().menus);
+  menu("mnuULM");
+  EXPECT_TRUE(model.controls().menus.at("mnuULM").checked);
+  expectMenusFollowTheModel(window, model.controls().menus);
+  expectShowsModel("mnuULM");
+  ModelOnFolder withUser;  // a user's item added at start-up
   withUser.folder.write("Marie.ini", "V 6.1\n");
   MainWindow otherWindow{withUser.model};
   withUser.model.start();
   otherWindow.render();
-  std::vector<ShownMenu> shown;
-  collectMenu(otherWindow.menuBar()->actions(), "", shown);
-  ASSERT_GT(shown.size(), 6u);
-  EXPECT_EQ(shown[5].caption, "Utilisateur par défaut");
-  EXPECT_EQ(shown[6].name, "mnuUtilisateur1");
-  EXPECT_EQ(shown[6].caption, "Marie");
-  EXPECT_EQ(shown[7].caption, "-");
+  ASSERT_TRUE(withUser.model.controls().menus.contains("mnuUtilisateur1"));
+  expectMenusFollowTheModel(otherWindow, withUser.model.controls().menus);
 }
 
-TEST_F(MainWindowTest, TheMouseOverTheWingReachesTheModel) {
+TEST_F(MainWindowTest, ClicksAndTheMouseReachTheModelAndTheWindowShowsIt) {
+  expectShowsModel("start");
+  click("Check1");
+  click("Question");
+  EXPECT_TRUE(model.controls().check[1].ticked && model.controls().question.tag == tags::kQuestion);
+  expectShowsModel("marked");
+  click("Check2");  // refused after the marking
+  expectShowsModel("late tick");
+  click("Partie1");
+  EXPECT_FALSE(model.controls().partie[1].ticked);
+  const int other = model.quiz().question.chapter == 4 ? 5 : 4;
+  QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+  QApplication::sendEvent(child(QString("Partie%1").arg(other)), &focus);
+  EXPECT_EQ(model.quiz().selectedChapter, other);
+  // F1 on a chapter box opens its mistakes; a move of the pointer over them, or F1 again, closes them.
+  const QString box = QString("Partie%1").arg(model.quiz().question.chapter);
+  for (QWidget* over : {child("Erreurs"), child<QPlainTextEdit>("affiche_erreurs")->viewport(), static_cast<QWidget*>(nullptr)}) {
+    QTest::keyClick(child(box), Qt::Key_F1);
+    ASSERT_TRUE(model.controls().erreursVisible);
+    expectShowsModel("mistakes");
+    over ? moveOver(over) : QTest::keyClick(child(box), Qt::Key_F1);
+    EXPECT_FALSE(shows("Erreurs"));
+  }
+  menu("mnuEvaluation");  // the full questionnaire
+  click("Bouton2");
+  EXPECT_EQ(model.quiz().currentButton, 2);
+  expectShowsModel("full questionnaire");
+  // The wing of a re-asked paraglider question: crossed out under the mouse.
   folder.write("manuel/Chapitre1.dat", "[P1]\nQuestion=Une question de parapente ?\nOui=6\nNon=-6\n");
-  child<QAction>("mnuManuel")->trigger();
-  for (int k = 2; k <= 6; ++k) click(QStringLiteral("Partie%1").arg(k).toLatin1().constData());
-  child<QAction>("mnuReinitialiser")->trigger();
+  menu("mnuEvaluation");
+  menu("mnuManuel");
+  for (int k = 2; k <= 6; ++k) click(QString("Partie%1").arg(k));
+  menu("mnuReinitialiser");
   ASSERT_EQ(model.controls().wingMark, 'P');
-  moveMouseOver("delta_parapente");
+  const auto wing = [this] { return child<QPushButton>("delta_parapente")->icon().pixmap(40, 26).toImage(); };
+  const QImage plain = wing();
+  EXPECT_EQ(child<QPushButton>("delta_parapente")->icon().availableSizes(), QList<QSize>{QSize(40, 26)});  // drawn at the size it shows
+  moveOver(child("delta_parapente"));
   EXPECT_TRUE(model.controls().wingCrossed);
-  moveMouseOver("LabelQuestion");
-  EXPECT_FALSE(model.controls().wingCrossed);
+  EXPECT_NE(wing(), plain);
+  moveOver(child("LabelQuestion"));
+  EXPECT_EQ(wing(), plain);
 }
 
-}  // namespace
+TEST_F(MainWindowTest, TheKeysTickMarkGoOnMoveTheFocusAndOpenTheMenus) {
+  key(Qt::Key_1);
+  key(Qt::Key_1, Qt::KeypadModifier);
+  EXPECT_FALSE(model.controls().check[1].ticked);
+  key(Qt::Key_Ampersand);  // the "1" key of a French keyboard, unshifted
+  EXPECT_TRUE(model.controls().check[1].ticked);
+  key(Qt::Key_Return);
+  EXPECT_EQ(model.controls().question.tag, tags::kQuestion);
+  key(Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(model.controls().question.tag, tags::kEvaluation);
+  const int shown = model.quiz().question.answerCount;
+  for (int i = 1; i < shown; ++i) EXPECT_EQ(tabFrom(QString("Check%1").arg(i)), QString("Check%1").arg(i + 1));
+  EXPECT_EQ(tabFrom(QString("Check%1").arg(shown)), "Question");
+  EXPECT_EQ(tabFrom("Partie1"), "Partie2");
+  menu("mnuEvaluation");
+  EXPECT_EQ(tabFrom("Bouton1"), "Bouton2");
+  EXPECT_EQ(tabFrom("Bouton60"), "Partie1");
+  key(Qt::Key_F10);
+  ASSERT_TRUE(QApplication::activePopupWidget() && QApplication::activePopupWidget()->objectName() == "mnuFichier");
+  QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
+  EXPECT_EQ(QApplication::activePopupWidget()->objectName(), "mnuOptions");
+}
+
+// In the goose game's name box digits are letters of the name and Enter
+// enters it; once the names are in, the die's keys throw it.
+TEST_F(MainWindowTest, TheNameBoxKeepsItsDigitsAndEnterAndTheDieAnswersItsKeys) {
+  for (const Qt::Key throwKey : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+    menu("mnjoueoie");
+    ASSERT_EQ(QApplication::focusWidget(), child("Saisie"));
+    QTest::keyClicks(child("Saisie"), "Pilote12");
+    QTest::keyClick(child("Saisie"), Qt::Key_3, Qt::KeypadModifier);
+    QTest::keyClick(child("Saisie"), Qt::Key_Return);
+    EXPECT_EQ(model.game().players().at(0).name, "Pilote123");
+    QTest::keyClick(child("Saisie"), Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), throwKey);  // the die has the focus
+    EXPECT_EQ(model.game().phase(), GamePhase::Rolling) << throwKey;
+    menu("mnufermoie");
+  }
+}
+
+// Every control on show tells a screen reader the model's name for it, and
+// the focused answer row wears a black and white frame on any skin.
+TEST_F(MainWindowTest, TheScreenReaderAndTheEyeFindTheFocusedControl) {
+  for (const bool fullQuestionnaire : {false, true}) {
+    if (fullQuestionnaire) menu("mnuEvaluation");
+    const AccessibleTexts texts = model.accessibleTexts();
+    for (QWidget* widget : window.centralWidget()->findChildren<QWidget*>()) {
+      const std::string name = widget->objectName().toStdString();
+      if (name.empty() || name.starts_with("qt_") || !widget->isVisibleTo(&window)) continue;
+      const QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+      EXPECT_FALSE(face->text(QAccessible::Name).trimmed().isEmpty() || face->text(QAccessible::Description).trimmed().isEmpty()) << name;
+      if (texts.contains(name)) EXPECT_EQ(face->text(QAccessible::Name).toStdString(), texts.at(name).name) << name;
+    }
+  }
+  for (int skin = 1; skin <= 4; ++skin) {
+    menu(QString("mnuskin%1").arg(skin));
+    auto* row = qobject_cast<TickRow*>(child("Check1")->parentWidget());
+    child("Check2")->setFocus(Qt::TabFocusReason);
+    const QImage unfocused = row->grab().toImage();
+    child("Check1")->setFocus(Qt::TabFocusReason);
+    const QImage focused = row->grab().toImage();
+    const int w = focused.width(), y = focused.height() / 2;
+    for (const auto& [x, colour] : {std::pair{0, QColor(Qt::black)}, {1, QColor(Qt::white)}, {2, unfocused.pixelColor(2, y)}, {w - 1, QColor(Qt::black)},
+                                    {w - 2, QColor(Qt::white)}, {w - 3, unfocused.pixelColor(w - 3, y)}})
+      EXPECT_EQ(focused.pixelColor(x, y), colour) << skin << " " << x;
+    EXPECT_NE(unfocused.pixelColor(0, y), QColor(Qt::black)) << skin;
+  }
+}
+
 }  // namespace ventelle
 
 // The application lives for the whole run, and tests never need a display.
@@ -238,46 +206,3 @@ int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
-
-namespace ventelle {
-namespace {
-
-// The history list of a generated questionnaire: a click shows the question,
-// a double-click draws another in its place.
-TEST(MainWindowHistory, TheListOfAGeneratedQuestionnaireShowsAndReplacesItsQuestions) {
-  // The shipped banks under a seeded generator: a short rotation of values
-  // would draw the questions already composed over and over.
-  TempFolder folder;
-  std::filesystem::copy(VENTELLE_DATA_DIR, folder.path(), std::filesystem::copy_options::recursive);
-  RecordingDialogs dialogs;
-  RecordingDesktop desktop;
-  RecordingPrintService printer;
-  SeededRandom random{60};
-  ChapterLibrary library{ProgramFolder(folder.path())};
-  MainWindowModel model{dialogs, desktop, random, library, printer};
-  MainWindow window{model};
-  model.start();
-  window.render();
-  findControl<QAction>(window, "mnuGenerer")->trigger();
-  auto* list = findControl<QListWidget>(window, "Historique");
-  ASSERT_EQ(list->count(), 60);
-  EXPECT_EQ(list->toolTip(), QStringLiteral("double-cliquez pour changer une question"));
-  EXPECT_EQ(findControl<QPushButton>(window, "Question")->text(), QStringLiteral("Retour au Questionnaire"));
-
-  const QRect third = list->visualItemRect(list->item(2));
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, third.center());
-  EXPECT_EQ(findControl<QLabel>(window, "Numero")->text(), QStringLiteral("QCM") + list->item(2)->text());
-
-  QStringList before;
-  for (int k = 0; k < list->count(); ++k) before << list->item(k)->text();
-  for (int attempt = 0; attempt < 5 && list->item(2)->text() == before[2]; ++attempt)
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
-  EXPECT_NE(list->item(2)->text(), before[2]);
-  for (int k = 0; k < list->count(); ++k) {
-    if (k == 2) continue;
-    EXPECT_EQ(list->item(k)->text(), before[k]);
-  }
-}
-
-}  // namespace
-}  // namespace ventelle
