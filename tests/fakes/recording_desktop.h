@@ -15,14 +15,10 @@ class RecordingDesktop : public Desktop {
     addresses.push_back(address);
     return handlersStart;
   }
-  bool openTextFile(const std::filesystem::path& file) override {
-    textFiles.push_back(file);
-    return handlersStart;
-  }
+  bool openTextFile(const std::filesystem::path&) override { return handlersStart; }
 
   bool handlersStart = true;
   std::vector<std::string> addresses;
-  std::vector<std::filesystem::path> textFiles;
 };
 
 }  // namespace ventelle

@@ -1,6 +1,5 @@
 #pragma once
 // Records every message box instead of showing it.
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,21 +12,18 @@ struct ShownMessage {
   MessageIcon icon;
   std::string title;
   std::string text;
-  std::string button{};  // the second button, if the box has one
 };
 
 class RecordingDialogs : public Dialogs {
  public:
   void message(MessageIcon icon, const std::string& title, const std::string& text) override {
     shown.push_back({icon, title, text});
-    if (whileShown) whileShown();
   }
-  // Boxes with a second button answer from `pressButton`.
+  // Boxes with a second button are never answered by it.
   bool messageWithButton(MessageIcon icon, const std::string& title, const std::string& text,
-                         const std::string& button) override {
-    shown.push_back({icon, title, text, button});
-    if (whileShown) whileShown();
-    return pressButton;
+                         const std::string&) override {
+    shown.push_back({icon, title, text});
+    return false;
   }
   // Input boxes answer from `answers` in turn, then cancel.
   std::optional<std::string> input(const std::string& title, const std::string& prompt,
@@ -44,9 +40,6 @@ class RecordingDialogs : public Dialogs {
     return n;
   }
   std::vector<ShownMessage> shown;
-  bool pressButton = false;
-  // Runs while each message box is on screen, as a timer would.
-  std::function<void()> whileShown;
   struct InputBox {
     std::string title, prompt, defaultText;
   };

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "print/print_device.h"
@@ -32,28 +33,18 @@ class RecordingPrintDevice : public PrintDevice {
   }
   double textHeight(std::string_view) const override { return font_.size * 0.4 * scale_; }
   void drawText(double x, double y, std::string_view utf8) override {
-    texts.push_back({page(), x, y, std::string(utf8), font_});
-    drawn_ = true;
+    drawn(texts, Text{page(), x, y, std::string(utf8), font_});
   }
   void drawTextOnWhite(double x, double y, std::string_view utf8) override {
-    texts.push_back({page(), x, y, std::string(utf8), font_, true});
-    drawn_ = true;
+    drawn(texts, Text{page(), x, y, std::string(utf8), font_, true});
   }
-  void drawLine(double x1, double y1, double x2, double y2) override {
-    lines.push_back({page(), x1, y1, x2, y2});
-    drawn_ = true;
-  }
+  void drawLine(double x1, double y1, double x2, double y2) override { drawn(lines, Line{page(), x1, y1, x2, y2}); }
   void drawBox(double left, double top, double width, double height) override {
-    boxes.push_back({page(), left, top, width, height});
-    drawn_ = true;
+    drawn(boxes, Box{page(), left, top, width, height});
   }
-  void drawCircle(double x, double y, double radius) override {
-    circles.push_back({page(), x, y, radius});
-    drawn_ = true;
-  }
+  void drawCircle(double x, double y, double radius) override { drawn(circles, Circle{page(), x, y, radius}); }
   bool drawPicture(double left, double top, double width, double height, const std::string& path) override {
-    pictures.push_back({page(), left, top, width, height, path});
-    drawn_ = true;
+    drawn(pictures, Picture{page(), left, top, width, height, path});
     return true;
   }
   void endPage() override {
@@ -99,6 +90,11 @@ class RecordingPrintDevice : public PrintDevice {
     return n;
   }
   int page() const { return pagesEnded + 1; }
+  template <typename List, typename Item>
+  void drawn(List& list, Item item) {
+    list.push_back(std::move(item));
+    drawn_ = true;
+  }
 
   double scale_ = 1;
   PrintFont font_;

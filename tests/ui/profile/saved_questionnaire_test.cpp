@@ -18,16 +18,6 @@ std::string bytesAfterHistory(const ModelHarness& h) {
   return at == std::string::npos ? "<none>" : bytes.substr(at + 14);
 }
 
-// The profile with these lines in place of its questionnaire, taken up again.
-void resumeWith(ModelHarness& h, const Lines& questionnaire) {
-  TextLines lines = profileLines(h);
-  lines.erase(std::find(lines.begin(), lines.end(), "[Historique]") + 1, lines.end());
-  lines.insert(lines.end(), questionnaire.begin(), questionnaire.end());
-  h.folder.writeBytes("parapente.ini", profileBytes(lines));
-  h.queueQuestion(4, 2);
-  h.model.menuCommand("mnuReprendre");
-}
-
 TEST(SavedQuestionnaire, TrainingModeSavesPairsAndResumesWithHistoryScoreAndANewQuestion) {
   ModelHarness h;
   h.start(1, 1);
@@ -51,36 +41,6 @@ TEST(SavedQuestionnaire, TrainingModeSavesPairsAndResumesWithHistoryScoreAndANew
   EXPECT_EQ(h.random.pending(), 0u);
   h.mark({"Six"});  // the score goes on from where it stood
   EXPECT_EQ(c.totalPoints, std::to_string(std::stoi(saved.totalPoints) + 6));
-}
-
-// Chapter 1 holds A, B, C in places 1 to 3; a question moved since the save
-// is found through the previous edition or its saved name, or dropped.
-TEST(SavedQuestionnaire, AMovedQuestionIsFoundByItsPreviousPlaceOrNameOrDropped) {
-  const struct {
-    std::string edition;  // the previous edition's list, if any
-    Lines lines, history;
-    int lost;
-  } rows[] = {
-      {"2004\\2.qcm=C,A,B*\n", {"1,1", "1,2", "1,3"}, {"1.C", "1.A"}, 1},  // B replaced under its name
-      {"", {"1,1", "1,2", "1,3", "", "[Noms]", "\"C\"", "\"B\"", "\"Disparue\""}, {"1.C", "1.B"}, 1},
-      {"", {"1,2", "1,3", "", "[Noms]", "\"C\""}, {"1.B", "1.C"}, 0},  // a block that does not match is not used
-  };
-  for (const auto& row : rows) {
-    ModelHarness h;
-    h.start(1, 1);
-    h.mark({"Juste"});
-    h.next(1, 2);
-    h.mark({"Moitié"});
-    h.next(1, 3);
-    h.mark({"Un"});
-    h.model.menuCommand("mnuEnregistrer");
-    h.dialogs.shown.clear();
-    if (!row.edition.empty()) h.folder.write("questions-precedentes.txt", row.edition);
-    resumeWith(h, row.lines);
-    EXPECT_EQ(h.controls().historique, row.history);
-    EXPECT_EQ(h.model.quiz().askedQuestions[0].index, row.history[0] == "1.C" ? 3 : 2);
-    EXPECT_EQ(h.dialogs.shown.size(), static_cast<std::size_t>(row.lost));
-  }
 }
 
 // Exam 7 in full-questionnaire mode on chapter 3 (60 numbered questions

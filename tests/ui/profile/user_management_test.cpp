@@ -1,12 +1,10 @@
-// The user management window, the users of the "&Fichier" menu and the
-// notice the default user's first save gives.
+// The user management window and the users of the "&Fichier" menu.
 #include "ui/profile/user_management.h"
 
 #include <gtest/gtest.h>
 
-#include "core/text_file.h"
 #include "fakes/fake_user_host.h"
-#include "ui/model_harness.h"
+#include "fakes/recording_dialogs.h"
 
 namespace ventelle {
 namespace {
@@ -50,22 +48,6 @@ struct Users {
   std::optional<UserManagement> window;
 };
 
-TEST(UserWindow, OpensOnTheProfilesWithTheActiveUserSelectedAndMakesTheChosenOneActive) {
-  Users u("marie");
-  EXPECT_EQ(u.c().combo.entries, (Names{"bob", "Marie", "Utilisateur par défaut"}));
-  EXPECT_EQ(std::pair(u.c().combo.selected, u.c().combo.text), std::pair(std::optional<std::size_t>(1), std::string("Marie")));
-  u.window->cActifClick();  // the active user
-  u.window->comboTextEdited("bob");
-  u.window->cActifClick();  // a name typed, none chosen
-  EXPECT_EQ(u.told(), (Names{m::kAlreadyActive, m::kSelectUser}));
-  EXPECT_FALSE(u.c().closed);
-  u.choose("Utilisateur par défaut");
-  u.window->cActifClick();
-  EXPECT_EQ(u.host.loads, Names{"parapente"});
-  EXPECT_EQ(u.c().label2, "Utilisateur actif: Utilisateur par défaut");
-  EXPECT_TRUE(u.c().closed);
-}
-
 TEST(UserWindow, AddMakesAProfileAndAMenuItemOrRefusesAndChangesNothing) {
   Users u;
   for (const char* typed : {"", "MARIE", "Jean D."}) u.add(typed);
@@ -99,21 +81,6 @@ TEST(UserWindow, DeleteRemovesProfileEntryAndMenuItemButNeverTheActiveOrDefaultU
   EXPECT_EQ(u.host.files(), (Names{"Marie.ini", "parapente.ini"}));
   EXPECT_EQ(u.c().combo.entries, (Names{"Marie", "Utilisateur par défaut"}));
   EXPECT_EQ(u.host.userItems(), (Names{"Utilisateur par défaut", "Marie"}));
-}
-
-// Saved first, then told once, with a button that asks for the user window.
-TEST(DefaultUserNotice, TheDefaultUsersFirstSaveIsWrittenThenTellsOnceWhereWorkIsKept) {
-  ModelHarness h;
-  h.start();
-  std::string whenTold;
-  h.dialogs.whileShown = [&] { whenTold = readTextFile(h.folder.path() / "parapente.ini").value().front(); };
-  h.dialogs.pressButton = true;
-  for (int k = 0; k < 2; ++k) h.model.menuCommand("mnuEnregistrer");
-  ASSERT_EQ(h.dialogs.shown.size(), 1u);
-  EXPECT_NE(h.dialogs.shown[0].text.find("refait à neuf à chaque démarrage"), std::string::npos);
-  EXPECT_TRUE(whenTold.starts_with("\"V 6.1\","));
-  EXPECT_TRUE(h.model.takeUserWindowRequest());
-  EXPECT_FALSE(h.model.takeUserWindowRequest());
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "fakes/interrupted_writes.h"
 #include "fakes/model_on_folder.h"
 #include "fakes/unreadable_file.h"
+#include "quiz/colour.h"
 #include "ui/window/messages.h"
 #include "users/profile_store.h"
 
@@ -161,6 +162,24 @@ TEST(ProfileWrites, AFullDiskIsToldAndKeepsTheOldProfileUntilThereIsRoomAgain) {
   EXPECT_TRUE(again.dialogs.shown.empty());
   EXPECT_EQ(again.model.controls().historique, f.model.controls().historique);
   EXPECT_EQ(UserProfile::mistakes(again.model), 2);
+}
+
+// With the lower levels included, a chapter's light adds the initial
+// brevet's mistakes of the chapter it continues (chapter 7 continues 6).
+TEST(ChapterLights, AddTheLowerLevelsMistakesWhileTheyAreIncluded) {
+  UserProfile f;
+  TextLines lines = defaultProfileLines();
+  const auto section = [&lines](const std::string& header) { return std::find(lines.begin(), lines.end(), header); };
+  *(section("[2004PI]") + 1) = "Chapitre1=a,b,c";
+  *(section("[2004PI]") + 6) = "Chapitre6=e";
+  *(section("[2004PP]") + 1) = "Chapitre1=d";
+  f.folder.writeBytes("Jean.ini", profileBytes(lines));
+  f.startAndChooseJean();
+  const auto& feu = f.model.controls().feu;
+  EXPECT_EQ(std::tuple(feu[1].mistakes, feu[1].colour, feu[6].mistakes, feu[7].mistakes),
+            std::tuple(4, colours::kOrange, 0, 1));
+  f.model.menuCommand("mnuInclure");
+  EXPECT_EQ(std::tuple(feu[1].mistakes, feu[7].mistakes), std::tuple(1, 0));
 }
 
 }  // namespace

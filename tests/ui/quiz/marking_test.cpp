@@ -51,6 +51,21 @@ TEST(Marking, TheConformAndStopItemsReachTheRules) {
   }
 }
 
+// DGAC banks mark all or nothing: half of B's answers earn nothing there.
+TEST(Marking, ADgacBankMarksAllOrNothing) {
+  for (const auto& [item, points] : {std::pair{"", "3"}, {"mnuULM", "0"}}) {
+    ModelHarness h;
+    h.folder.write("ulm/uChapitre1.dat", chapterFileText({{"B", {{"Moitié", 3}, {"Autre moitié", 3}, {"Erreur", -3}}}}));
+    h.start(1, 2);
+    if (*item) {
+      for (const auto& [drawn, of] : {std::pair{1, 6}, {1, 1}, {1, 3}, {2, 3}, {3, 3}}) h.random.queueDraw(drawn, of);
+      h.model.menuCommand(item);
+    }
+    h.mark({"Moitié"});
+    EXPECT_EQ(h.controls().cetteQuestion, points) << item;
+  }
+}
+
 TEST(ChapterLight, TurnsOrangeAtFourMistakesAndRedPastTen) {
   EXPECT_TRUE(lightColour(3) == colours::kGreen && lightColour(4) == colours::kOrange);
   EXPECT_TRUE(lightColour(10) == colours::kOrange && lightColour(11) == colours::kRed);
