@@ -114,12 +114,9 @@ class ModelHarness {
   void queueChapter(int chapter) {
     ASSERT_TRUE(controls().menus.at("mnuTChap").checked) << "draws are planned by chapter priority only";
     ASSERT_TRUE(controls().partie[chapter].ticked) << "chapter " << chapter << " is not ticked";
-    int rank = 0, ticked = 0;
-    for (int k = 1; k <= kChapterBoxes; ++k) {
-      ticked += controls().partie[k].ticked ? 1 : 0;
-      if (k == chapter) rank = ticked;
-    }
-    random.queueDraw(rank, ticked);
+    int rank = 0, after = 0;  // ticked chapters up to this one, and after it
+    for (int k = 1; k <= kChapterBoxes; ++k) (k <= chapter ? rank : after) += controls().partie[k].ticked ? 1 : 0;
+    random.queueDraw(rank, rank + after);
   }
   // Plans the next draw: chapter, place, then answers kept in file order.
   void queueQuestion(int chapter, int place) {
