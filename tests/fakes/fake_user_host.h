@@ -36,9 +36,7 @@ class FakeUserHost : public UserHost {
     }
   }
   // What a profile file holds, nothing when it is absent.
-  std::optional<std::string> profile(const std::string& fileName) const {
-    return readFileBytes(folder.path() / fileName);
-  }
+  std::optional<std::string> profile(const std::string& fileName) const { return readFileBytes(folder.path() / fileName); }
   std::vector<std::string> files() const { return listProfileFiles(programFolder); }
   // The user entries of the "&Fichier" menu as they read.
   std::vector<std::string> userItems() const {
@@ -56,9 +54,8 @@ class FakeUserHost : public UserHost {
     loads.push_back(userName);
   }
   bool initialiseUser(const std::string& userName) override {
-    EXPECT_EQ(userName, trimBlanks(userName));
-    EXPECT_FALSE(userName.empty());
-    EXPECT_EQ(userName.find_first_of("/\\"), std::string::npos) << userName;
+    EXPECT_TRUE(userName == trimBlanks(userName) && !userName.empty() && userName.find_first_of("/\\") == std::string::npos)
+        << userName;
     if (!writable) {
       dialogs_.message(MessageIcon::Exclamation, messages::kWriteFailedTitle, kWriteFailed);
       return false;
@@ -68,8 +65,7 @@ class FakeUserHost : public UserHost {
   }
   std::vector<std::string> profileFileNames() const override { return files(); }
   bool deleteProfile(const std::string& userName) override {
-    EXPECT_FALSE(sameUserName(userName, kDefaultUser));
-    EXPECT_FALSE(sameUserName(userName, active)) << "deleting the active user";
+    EXPECT_FALSE(sameUserName(userName, kDefaultUser) || sameUserName(userName, active)) << "deleting " << userName;
     return deletable && deleteProfileFile(programFolder, userName);
   }
   void addUserMenuItem(const std::string& userName) override { addUserItem(menus, userName); }

@@ -13,32 +13,27 @@
 
 namespace ventelle {
 
-// The model over an existing program folder, as a new start of the program
-// would find it.
-class ModelOver {
+class ModelOnFolder {
  public:
-  explicit ModelOver(const std::filesystem::path& folder) : library(ProgramFolder(folder)) {}
+  // Over a folder made for it: a copy of the folder as shipped, or empty.
+  explicit ModelOnFolder(bool shipped = true) : library(ProgramFolder(made(shipped))) {}
+  // Over an existing program folder, as a new start of the program would find it.
+  explicit ModelOnFolder(const std::filesystem::path& existing) : library(ProgramFolder(existing)) {}
 
+  TempFolder folder;  // the folder made for it; unused over an existing one
   RecordingDialogs dialogs;
   RecordingDesktop desktop;
   RecordingPrintService printer;
   ScriptedRandom random{{0.1, 0.7, 0.3, 0.9, 0.5}};
   ChapterLibrary library;
   MainWindowModel model{dialogs, desktop, random, library, printer};
-};
 
-// A program folder made for one test: a copy of the folder as shipped, or empty.
-class OwnProgramFolder {
- public:
-  explicit OwnProgramFolder(bool shipped) {
+ private:
+  const std::filesystem::path& made(bool shipped) {
     if (shipped) std::filesystem::copy(VENTELLE_DATA_DIR, folder.path(), std::filesystem::copy_options::recursive);
+    return folder.path();
   }
-  TempFolder folder;
 };
-
-class ModelOnFolder : public OwnProgramFolder, public ModelOver {
- public:
-  explicit ModelOnFolder(bool shipped = true) : OwnProgramFolder(shipped), ModelOver(folder.path()) {}
-};
+using ModelOver = ModelOnFolder;
 
 }  // namespace ventelle

@@ -20,9 +20,8 @@ class RecordingDialogs : public Dialogs {
     shown.push_back({icon, title, text});
   }
   // Boxes with a second button are never answered by it.
-  bool messageWithButton(MessageIcon icon, const std::string& title, const std::string& text,
-                         const std::string&) override {
-    shown.push_back({icon, title, text});
+  bool messageWithButton(MessageIcon icon, const std::string& title, const std::string& text, const std::string&) override {
+    RecordingDialogs::message(icon, title, text);
     return false;
   }
   // Input boxes answer from `answers` in turn, then cancel.
@@ -40,9 +39,7 @@ class RecordingDialogs : public Dialogs {
     return n;
   }
   std::vector<ShownMessage> shown;
-  struct InputBox {
-    std::string title, prompt, defaultText;
-  };
+  struct InputBox { std::string title, prompt, defaultText; };
   std::vector<InputBox> inputs;
   std::vector<std::optional<std::string>> answers;
 };

@@ -14,19 +14,15 @@ namespace ventelle {
 
 class RecordingPrintDevice : public PrintDevice {
  public:
-  static constexpr double kWidthMm = 190;
-  static constexpr double kHeightMm = 277;
-  static constexpr double kTwipsPerMm = 56.7;
-
   struct Text { int page; double x, y; std::string text; PrintFont font; bool onWhite = false; };
   struct Line { int page; double x1, y1, x2, y2; };
   struct Box { int page; double left, top, width, height; };
   struct Circle { int page; double x, y, radius; };
   struct Picture { int page; double left, top, width, height; std::string path; };
 
-  void setUnit(PrintUnit unit) override { scale_ = unit == PrintUnit::Twips ? kTwipsPerMm : 1; }
-  double pageWidth() const override { return kWidthMm * scale_; }
-  double pageHeight() const override { return kHeightMm * scale_; }
+  void setUnit(PrintUnit unit) override { scale_ = unit == PrintUnit::Twips ? 56.7 : 1; }
+  double pageWidth() const override { return 190 * scale_; }
+  double pageHeight() const override { return 277 * scale_; }
   void setFont(const PrintFont& font) override { font_ = font; }
   double textWidth(std::string_view utf8) const override {
     return static_cast<double>(characters(utf8)) * font_.size * 0.2 * scale_;
@@ -49,7 +45,7 @@ class RecordingPrintDevice : public PrintDevice {
   }
   void endPage() override {
     ++pagesEnded;
-    if (!drawn_) ++blankPagesEnded;
+    blankPagesEnded += drawn_ ? 0 : 1;
     drawn_ = false;
   }
 
@@ -58,12 +54,8 @@ class RecordingPrintDevice : public PrintDevice {
 
   // The texts of one page (1-based), or those that are or start with a
   // text, in the order they were drawn.
-  std::vector<Text> textsOn(int onPage) const {
-    return select([&](const Text& t) { return t.page == onPage; });
-  }
-  std::vector<Text> find(std::string_view text) const {
-    return select([&](const Text& t) { return t.text == text; });
-  }
+  std::vector<Text> textsOn(int onPage) const { return select([&](const Text& t) { return t.page == onPage; }); }
+  std::vector<Text> find(std::string_view text) const { return select([&](const Text& t) { return t.text == text; }); }
   std::vector<Text> startingWith(std::string_view prefix) const {
     return select([&](const Text& t) { return t.text.starts_with(prefix); });
   }

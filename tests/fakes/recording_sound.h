@@ -11,9 +11,7 @@ namespace ventelle {
 class RecordingSound : public Sound {
  public:
   void play(const std::string& programPath) override { played.push_back(programPath); }
-  int count(const std::string& programPath) const {
-    return static_cast<int>(std::count(played.begin(), played.end(), programPath));
-  }
+  int count(const std::string& path) const { return static_cast<int>(std::count(played.begin(), played.end(), path)); }
   std::vector<std::string> played;
 };
 

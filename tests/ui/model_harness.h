@@ -87,36 +87,40 @@ class ModelHarness {
     for (int k = 1; k <= 8; ++k)
       if (controls().partie[k].ticked != (std::count(ticked.begin(), ticked.end(), k) > 0)) model.chapterBoxClick(k);
   }
-  // Leaves only these chapters ticked and starts the test over on that question.
-  void onlyChapters(const std::vector<int>& ticked, int chapter, int place) {
-    tickOnly(ticked);
-    queueQuestion(chapter, place);
+  // Leaves only chapter k ticked and starts the test over on that question.
+  void onlyChapter(int k, int place = 1) {
+    tickOnly({k});
+    queueQuestion(k, place);
     model.menuCommand("mnuReinitialiser");
   }
-  void onlyChapter(int k, int place = 1) { onlyChapters({k}, k, place); }
+  // Full-questionnaire mode on chapter 3 alone (60 questions), on button 1,
+  // with re-asks turned on just before if asked.
+  void startFullQuestionnaire(bool reasks = false) {
+    start();
+    onlyChapter(3, 1);
+    if (reasks) model.menuCommand("mnurepose8");
+    queueQuestion(3, 1);  // the reset's draw
+    queueQuestion(3, 1);  // button 1
+    model.menuCommand("mnuEvaluation");
+  }
+  // Shows question k of chapter 3 on button k and ticks `caption`, if any.
+  void answerButton(int k, const std::string& caption) {
+    if (model.quiz().questionRecords[k - 1].nbRep == 0) queueQuestion(3, k);
+    model.boutonClick(k);
+    if (!caption.empty()) tick(caption);
+  }
 
   // Plans the draw of a chapter by its rank among those ticked (the default draw mode).
   void queueChapter(int chapter) {
     ASSERT_TRUE(controls().menus.at("mnuTChap").checked) << "draws are planned by chapter priority only";
     ASSERT_TRUE(controls().partie[chapter].ticked) << "chapter " << chapter << " is not ticked";
-    int rank = 0, ticked = 0;
-    for (int k = 1; k <= kChapterBoxes; ++k) {
-      ticked += controls().partie[k].ticked ? 1 : 0;
-      if (k == chapter) rank = ticked;
-    }
-    random.queueDraw(rank, ticked);
+    int rank = 0, after = 0;  // ticked chapters up to this one, and after it
+    for (int k = 1; k <= kChapterBoxes; ++k) (k <= chapter ? rank : after) += controls().partie[k].ticked ? 1 : 0;
+    random.queueDraw(rank, rank + after);
   }
   // Plans the next draw: chapter, place, then answers kept in file order.
   void queueQuestion(int chapter, int place) {
     queueChapter(chapter);
-    queuePlace(chapter, place);
-  }
-  // Plans a draw by question priority over the eight chapters, as a
-  // questionnaire composed for print draws.
-  void queueOverAllChapters(int chapter, int place) {
-    int before = 0, total = 0;
-    for (int k = 1; k <= 8; ++k) (k < chapter ? before : total) += static_cast<int>(bank_[k].size());
-    random.queueDraw(before + place, before + total);
     queuePlace(chapter, place);
   }
   void queuePlace(int chapter, int place) {
@@ -131,6 +135,14 @@ class ModelHarness {
     queueAnswerOrder(bank_[chapter][place - 1]);
   }
 
+  // Plans a draw by question priority over the eight chapters, as a
+  // questionnaire composed for print draws.
+  void queueOverAllChapters(int chapter, int place) {
+    int before = 0, total = 0;
+    for (int k = 1; k <= 8; ++k) (k < chapter ? before : total) += static_cast<int>(bank_[k].size());
+    random.queueDraw(before + place, before + total);
+    queuePlace(chapter, place);
+  }
   // "&Générer un questionnaire", the planned questions drawn in turn.
   void generate(const std::vector<std::pair<int, int>>& questions) {
     for (const auto& [chapter, place] : questions) queueOverAllChapters(chapter, place);
@@ -145,13 +157,6 @@ class ModelHarness {
   void next(int chapter, int place) {
     queueQuestion(chapter, place);
     model.questionClick();
-  }
-  // Marks the question shown (place `first`) and the next ones, ticking `caption` on each.
-  void markRun(int chapter, int first, int count, const std::string& caption) {
-    for (int i = 0; i < count; ++i) {
-      if (i > 0) next(chapter, first + i);
-      mark({caption});
-    }
   }
 
   const WindowControls& controls() const { return model.controls(); }

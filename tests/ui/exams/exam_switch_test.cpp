@@ -1,8 +1,6 @@
-#include <fstream>
-#include <sstream>
-
 #include <gtest/gtest.h>
 
+#include "core/file_io.h"
 #include "fakes/model_on_folder.h"
 
 namespace ventelle {
@@ -20,9 +18,7 @@ struct SwitchFixture : ModelOnFolder {
     model.questionClick();  // one question marked
   }
   std::string chapterBytes(int k) const {
-    std::ostringstream out;
-    out << std::ifstream(folder.path() / "2004" / ("4Chapitre" + std::to_string(k) + ".dat"), std::ios::binary).rdbuf();
-    return out.str();
+    return readFileBytes(folder.path() / "2004" / ("4Chapitre" + std::to_string(k) + ".dat")).value_or("");
   }
 };
 
@@ -66,8 +62,7 @@ TEST(LowerLevels, TheItemAndTheSwitchRebuildTheChaptersAndMissingModulesAreNamed
   f.model.menuCommand("mnuInclure");  // hidden for the initial brevet
   EXPECT_FALSE(f.model.controls().menus.at("mnuInclure").checked);
 
-  std::filesystem::remove(f.folder.path() / "2004" / "6.qcm");
-  std::filesystem::remove(f.folder.path() / "2004" / "9.qcm");
+  for (const char* module : {"6.qcm", "9.qcm"}) std::filesystem::remove(f.folder.path() / "2004" / module);
   f.model.menuCommand("mnuPConfirme");
   EXPECT_EQ(f.dialogs.count("Les fichiers 2004\\6.qcm et 2004\\9.qcm sont introuvables ou illisibles : les "
                             "chapitres qu'ils composent ne pourront pas être interrogés."),

@@ -5,6 +5,7 @@
 
 #include "fakes/tiny_jpeg.h"
 #include "ui/model_harness.h"
+#include "ui/window/messages.h"
 
 namespace ventelle {
 namespace {
@@ -88,14 +89,10 @@ TEST_F(PrintTest, ACopyCountBelowOneOrAboveAHundredPrintsNothingAndAFailureIsTol
     h.model.menuCommand("mnuImprimerReponse");
     EXPECT_EQ(h.printer.jobs.empty() ? 0 : h.printer.jobs[0].copies, copies) << typed.value_or("(annulé)");
   }
-  EXPECT_EQ(h.dialogs.count("Vous ne pouvez pas imprimer plus de 100 exemplaires à la fois : indiquez un nombre plus "
-                            "petit."),
-            1);
+  EXPECT_EQ(h.dialogs.count(messages::tooManyCopies(100)), 1);
   h.printer.outcome = PrintOutcome::Failed;
   h.model.menuCommand("mnuImprimerErreurs");
-  EXPECT_EQ(h.dialogs.count("L'impression n'a pas pu se faire : vérifiez l'imprimante, ou le dossier et le nom du "
-                            "fichier PDF."),
-            1);
+  EXPECT_EQ(h.dialogs.count(messages::kPrintFailed), 1);
 }
 
 }  // namespace

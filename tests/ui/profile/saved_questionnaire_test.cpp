@@ -43,29 +43,14 @@ TEST(SavedQuestionnaire, TrainingModeSavesPairsAndResumesWithHistoryScoreAndANew
   EXPECT_EQ(c.totalPoints, std::to_string(std::stoi(saved.totalPoints) + 6));
 }
 
-// Exam 7 in full-questionnaire mode on chapter 3 (60 numbered questions
-// "Six" 6, "Zéro" 0), three buttons answered.
-class SavedFullQuestionnaire : public ::testing::Test {
- protected:
-  void SetUp() override {
-    h.start();
-    h.onlyChapter(3, 1);
-    h.queueQuestion(3, 1);  // the reset's draw
-    h.queueQuestion(3, 1);  // button 1
-    h.model.menuCommand("mnuEvaluation");
-    for (const auto& [k, caption] : {std::pair{1, "Six"}, {2, ""}, {3, "Zéro"}}) answer(k, caption);
-    h.model.menuCommand("mnuEnregistrer");
-    h.dialogs.shown.clear();  // the default user's notice
-  }
-  void answer(int k, const std::string& caption) {
-    if (h.model.quiz().questionRecords[k - 1].nbRep == 0) h.queueQuestion(3, k);
-    h.model.boutonClick(k);
-    if (!caption.empty()) h.tick(caption);
-  }
+// Full-questionnaire mode on chapter 3 (60 numbered questions "Six" 6,
+// "Zéro" 0), three buttons answered.
+TEST(SavedFullQuestionnaire, SavesTwelveFieldLinesForEveryButtonAndResumesInTheirAnswerOrder) {
   ModelHarness h;
-};
-
-TEST_F(SavedFullQuestionnaire, SavesTwelveFieldLinesForEveryButtonAndResumesInTheirAnswerOrder) {
+  h.startFullQuestionnaire();
+  for (const auto& [k, caption] : {std::pair{1, "Six"}, {2, ""}, {3, "Zéro"}}) h.answerButton(k, caption);
+  h.model.menuCommand("mnuEnregistrer");
+  h.dialogs.shown.clear();  // the default user's notice
   std::string expected = "3,1,1,1,2,0,0,0,0,0,0,0\r\n3,2,1,0,2,0,0,0,0,0,0,0\r\n3,3,1,0,2,1,0,0,0,0,0,0\r\n";
   for (int k = 4; k <= 60; ++k) expected += "0,0,0,0,0,0,0,0,0,0,0,0\r\n";
   expected += "\r\n[Noms]\r\n\"1\"\r\n\"2\"\r\n\"3\"\r\n";

@@ -5,6 +5,7 @@
 
 #include "ui/model_harness.h"
 #include "ui/quiz/history.h"
+#include "ui/window/messages.h"
 #include "ui/window/skin_colours.h"
 
 namespace ventelle {
@@ -18,17 +19,15 @@ TEST(Marking, ShowsPointsAndColoursListsEachMistakenQuestionOnceAndRefusesLateTi
   h.mark({"Juste", "Faux"});
   const auto& c = h.controls();
   EXPECT_TRUE(c.cetteQuestion == "4" && c.moyenne == "13" && c.lcheck[2] == "-2");
-  EXPECT_EQ(h.box("Faux").back, 49407u);
-  EXPECT_EQ(h.box("Faux").text, SkinColours{}.mistakeText);
-  EXPECT_EQ(h.box("Juste").back, SkinColours{}.answerBack);
+  EXPECT_TRUE(h.box("Faux").back == 49407u && h.box("Faux").text == SkinColours{}.mistakeText &&
+              h.box("Juste").back == SkinColours{}.answerBack);
 
   h.next(1, 4);  // S: Six -6, Bon 6, two mistakes in one question
   h.mark({"Six"});
-  EXPECT_EQ(h.box("Bon").back, 255u);
-  EXPECT_TRUE(h.errorList(1) == "A,S" && h.dialogs.shown.empty());
+  EXPECT_TRUE(h.box("Bon").back == 255u && h.errorList(1) == "A,S" && h.dialogs.shown.empty());
   h.tick("Bon");
   EXPECT_FALSE(h.box("Bon").ticked);
-  EXPECT_EQ(h.dialogs.count("Vous ne pouvez pas modifier vos réponses après correction"), 1);
+  EXPECT_EQ(h.dialogs.count(messages::kNoChangeAfterCorrection), 1);
 }
 
 // Exam 7 asks 60 questions with a pass mark of 270; B is worth 3, 3 and -3.
@@ -45,7 +44,10 @@ TEST(Marking, TheConformAndStopItemsReachTheRules) {
   for (const auto& [untick, verdict] : {std::pair{"", "Vous échouez à l'examen."}, {"mnuCompletRE2", ""}}) {
     if (*untick) h.model.menuCommand(untick);
     h.onlyChapter(3, 1);
-    h.markRun(3, 1, 16, "Zéro");  // 270 is now out of reach
+    for (int i = 1; i <= 16; ++i) {  // 270 is now out of reach
+      if (i > 1) h.next(3, i);
+      h.mark({"Zéro"});
+    }
     EXPECT_TRUE(h.controls().final == verdict && h.controls().question.visible == !*verdict) << untick;
     EXPECT_EQ(h.controls().feu[3].colour, colours::kRed);
   }
@@ -67,39 +69,24 @@ TEST(Marking, ADgacBankMarksAllOrNothing) {
 }
 
 TEST(ChapterLight, TurnsOrangeAtFourMistakesAndRedPastTen) {
-  EXPECT_TRUE(lightColour(3) == colours::kGreen && lightColour(4) == colours::kOrange);
-  EXPECT_TRUE(lightColour(10) == colours::kOrange && lightColour(11) == colours::kRed);
+  EXPECT_TRUE(lightColour(3) == colours::kGreen && lightColour(4) == colours::kOrange &&
+              lightColour(10) == colours::kOrange && lightColour(11) == colours::kRed);
 }
 
-// Exam 7 in full-questionnaire mode, on chapter 3 alone (60 questions).
+// Exam 7 in full-questionnaire mode; 16 questions without their right answer.
 TEST(FullQuestionnaire, ButtonsKeepTheirTicksAndTheMarkingWaitsForEveryOneThenColoursThem) {
   ModelHarness h;
-  h.start();
-  h.onlyChapter(3, 1);
-  h.model.menuCommand("mnurepose8");  // the mode turns re-asks off
-  h.queueQuestion(3, 1);              // the reset's draw
-  h.queueQuestion(3, 1);              // button 1
-  h.model.menuCommand("mnuEvaluation");
+  h.startFullQuestionnaire(true);  // the mode turns re-asks off
   EXPECT_EQ(h.model.reaskPeriod(), 0);
-  const auto answer = [&h](int k) {  // question k on button k; 16 without their right answer
-    if (h.model.quiz().questionRecords[k - 1].nbRep == 0) h.queueQuestion(3, k);
-    h.model.boutonClick(k);
-    h.tick(k <= 16 ? "Zéro" : "Six");
-  };
-  for (int k = 1; k <= 59; ++k) answer(k);
+  for (int k = 1; k <= 59; ++k) h.answerButton(k, k <= 16 ? "Zéro" : "Six");
   h.model.boutonClick(17);
   EXPECT_TRUE(h.box("Six").ticked);
   h.model.questionClick();
-  EXPECT_EQ(h.dialogs.count("Vous devez terminer le questionnaire avant de passer\n"
-                            "à l'évaluation. Pour être évalué en cours de questionnaire,\n"
-                            "passez en mode \"Evaluation Continue\""),
-            1);
-  EXPECT_EQ(h.controls().bouton[59].back, std::nullopt);
+  EXPECT_TRUE(h.dialogs.count(messages::kFinishQuestionnaire) == 1 && !h.controls().bouton[59].back);
 
-  answer(60);
+  h.answerButton(60, "Six");
   h.model.questionClick();
-  EXPECT_EQ(h.controls().final, "Vous échouez à l'examen.");  // 264 points, the pass mark 270
-  EXPECT_EQ(h.controls().totalPoints, "264");
+  EXPECT_TRUE(h.controls().final == "Vous échouez à l'examen." && h.controls().totalPoints == "264");  // pass mark 270
   EXPECT_TRUE(h.controls().bouton[15].back == 255u && h.controls().bouton[16].back == 65280u);
   EXPECT_EQ(h.errorList(3), "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16");
   h.model.boutonClick(1);  // a visited question shows its correction
@@ -115,11 +102,10 @@ TEST(ErrorPanel, F1OnAChapterBoxShowsItsMistakesUntilF1AgainAQuestionPressOrACha
   ModelHarness h;
   h.start(2, 1);
   h.mark({"Non"});
-  for (const auto& close : std::vector<std::function<void()>>{[&] { h.model.chapterBoxHelp(2); },
-                                                               [&] { h.next(2, 2); },
-                                                               [&] { h.model.chapterBoxClick(5); },
-                                                               [&] { h.model.menuCommand("mnurepose4"); },
-                                                               [&] { EXPECT_TRUE(h.model.mouseOverErrorPanel()); }}) {
+  const std::function<void()> closers[] = {[&] { h.model.chapterBoxHelp(2); }, [&] { h.next(2, 2); },
+                                           [&] { h.model.chapterBoxClick(5); }, [&] { h.model.menuCommand("mnurepose4"); },
+                                           [&] { EXPECT_TRUE(h.model.mouseOverErrorPanel()); }};
+  for (const auto& close : closers) {
     h.model.chapterBoxHelp(2);
     EXPECT_EQ(h.controls().erreursCaption + " " + h.controls().afficheErreurs,
               "QCM Parapente 2004 - Brevet de Pilote: Erreurs sur le chapitre \"Mécanique de Vol Générale\" X");
