@@ -21,36 +21,30 @@ const QStringList kOverlays{"Erreurs", "Final"};  // the mistakes and the verdic
 class Layout : public ::testing::Test, public ShownMainWindow {};
 
 TEST_F(Layout, EveryShippedQuestionAndItsAnswersShowWhole) {
-  std::vector<std::pair<std::string, std::string>> files;  // the 2004 modules, then the other banks' chapters
-  for (int module = 1; module <= 30; ++module) files.push_back({"2004\\" + std::to_string(module) + ".qcm", examInfo(6).bankPrefix});
-  for (int exam = 1; exam <= 5; ++exam)
-    for (int k = 1; k <= static_cast<int>(examInfo(exam).chapters.size()); ++k)
-      files.push_back({chapterFilePath(examInfo(exam).bankPrefix, k), examInfo(exam).bankPrefix});
   WindowContext ctx{dialogs, desktop, random, library, printer};
   QuestionArea& area = window.questionArea();
   int questions = 0;
-  for (const auto& [path, prefix] : files) {
-    const ChapterIndex* chapter = library.chapter(path);
-    ASSERT_NE(chapter, nullptr) << path;
-    ctx.bankPrefix = prefix;
-    for (int place = 1; place <= chapter->questionCount(); ++place, ++questions) {
-      const Question question = readQuestion(*chapter, 1, place, prefix);
-      ctx.controls = model.controls();
-      showQuestionHeading(ctx, 1, question.name);
-      ctx.controls.labelQuestion = question.text;
-      for (int i = 1; i <= kMaxAnswers; ++i) {
-        ctx.controls.check[i].visible = i <= question.answerCount;
-        ctx.controls.check[i].caption = i <= question.answerCount ? question.answerTexts[i] : std::string();
-      }
-      area.render(ctx.controls);
-      expectLaidOut(window, path + " " + question.name, kOverlays);
-      // At the design's scale each fits as it is; a larger one may round text wider and scroll.
-      if (window.devicePixelRatio() == 1.0)
+  for (int exam = 1; exam <= 6; ++exam)  // the banks' chapters, then the 30 modules of 2004
+    for (int k = 1; k <= (exam == 6 ? 30 : static_cast<int>(examInfo(exam).chapters.size())); ++k) {
+      const std::string prefix = examInfo(exam).bankPrefix, path = exam == 6 ? "2004\\" + std::to_string(k) + ".qcm" : chapterFilePath(prefix, k);
+      const ChapterIndex* chapter = library.chapter(path);
+      ASSERT_NE(chapter, nullptr) << path;
+      ctx.bankPrefix = prefix;
+      for (int place = 1; place <= chapter->questionCount(); ++place, ++questions) {
+        const Question question = readQuestion(*chapter, 1, place, prefix);
+        ctx.controls = model.controls();
+        showQuestionHeading(ctx, 1, question.name);
+        ctx.controls.labelQuestion = question.text;
+        for (int i = 1; i <= kMaxAnswers; ++i)
+          ctx.controls.check[i] = {.caption = i <= question.answerCount ? question.answerTexts[i] : std::string(), .visible = i <= question.answerCount};
+        area.render(ctx.controls);
+        expectLaidOut(window, path + " " + question.name, kOverlays);
+        // At the design's scale each fits as it is; a larger one may round text wider and scroll.
         for (const QScrollArea* scroll : {area.questionScroll(), area.answersScroll()})
-          EXPECT_LE(scroll->widget()->height(), scroll->viewport()->height()) << path << " " << question.name;
-      ASSERT_FALSE(HasFailure()) << path << " " << question.name;
+          EXPECT_TRUE(window.devicePixelRatio() != 1.0 || scroll->widget()->height() <= scroll->viewport()->height()) << path << " " << question.name;
+        ASSERT_FALSE(HasFailure()) << path << " " << question.name;
+      }
     }
-  }
   EXPECT_GE(questions, 1000);
 }
 
