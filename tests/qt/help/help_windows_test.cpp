@@ -131,7 +131,7 @@ TEST_F(HelpWindowsTest, TheAboutBoxDrawsItsIconsAndPageAndEnterPressesOk) {
     }
     EXPECT_LE(std::abs(row.left() - (about->width() - 1 - row.right())), 1);
     EXPECT_EQ(label(about, "WEB")->isVisibleTo(about) && label(about, "LabelWeb")->isVisibleTo(about), withPage);
-    if (withPage) EXPECT_EQ(label(about, "WEB")->text(), "https://ventelle.example/");
+    EXPECT_TRUE(!withPage || label(about, "WEB")->text() == "https://ventelle.example/");
     QTest::keyClick(about->focusWidget(), Qt::Key_Return);
     EXPECT_EQ(windows.about(), nullptr);
   }

@@ -59,8 +59,9 @@ TEST(QtDialogs, TheBoxesSpeakFrenchAndTellTheButtonPressed) {
     QTimer::singleShot(0, [other] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       ASSERT_NE(box, nullptr);
-      for (QAbstractButton* button : box->buttons())
+      for (QAbstractButton* button : box->buttons()) {
         if ((button->text() == "Voir") == other) return button->click();
+      }
     });
     EXPECT_EQ(dialogs.messageWithButton(MessageIcon::Information, "", "Texte", "Voir"), other);
   }

@@ -116,7 +116,7 @@ TEST_F(Layout, EveryHelpPageTheAboutBoxTheUsersAndTheSplash) {
     desk.indexEntryClick(entry);
     f.window.render();
     for (const HelpFrame* page : f.window.findChildren<HelpFrame*>())
-      if (page->isVisible() && page->objectName() != "FrmIndex") EXPECT_GE(expectLaidOut(*page, page->objectName().toStdString()), 3);
+      EXPECT_TRUE(!page->isVisible() || page->objectName() == "FrmIndex" || expectLaidOut(*page, page->objectName().toStdString()) >= 3);
     desk.indexButtonClick();
     f.window.render();
   }
