@@ -70,15 +70,9 @@ TEST_F(Layout, LongerTextsScrollAndTheAnswerInUseComesIntoView) {
 // A desktop font far larger than the design's.
 class LargeDesktopFont : public ::testing::Test {
  protected:
-  LargeDesktopFont() {
-    QFont large = before_;
-    large.setPointSizeF(18);
-    QApplication::setFont(large);
-  }
+  LargeDesktopFont() { QFont large = before_; large.setPointSizeF(18); QApplication::setFont(large); }
   ~LargeDesktopFont() override { QApplication::setFont(before_); }
-
- private:
-  QFont before_ = QApplication::font();
+  const QFont before_ = QApplication::font();
 };
 
 TEST_F(LargeDesktopFont, TheMainWindowInEveryExamSkinAndMode) {
@@ -105,29 +99,28 @@ TEST_F(LargeDesktopFont, TheMainWindowInEveryExamSkinAndMode) {
 }
 
 TEST_F(Layout, EveryHelpPageTheAboutBoxTheUsersAndTheSplash) {
-  ShownMainWindow& f = *this;  // the help windows over it
   HelpDesk& desk = model.helpDesk();
   desk.setDialogs(dialogs);
   QTest::keyClick(child("Partie2"), Qt::Key_F1);  // the mistakes over the question
   expectLaidOut(window, "mistakes", kOverlays);
   menu("mnuIndex");
-  EXPECT_GE(expectLaidOut(*f.child("FrmIndex"), "index"), kIndexEntries + 2);
+  EXPECT_GE(expectLaidOut(*child("FrmIndex"), "index"), kIndexEntries + 2);
   for (int entry = 1; entry <= kIndexEntries; ++entry) {
     desk.indexEntryClick(entry);
-    f.window.render();
-    for (const HelpFrame* page : f.window.findChildren<HelpFrame*>())
+    window.render();
+    for (const HelpFrame* page : window.findChildren<HelpFrame*>())
       EXPECT_TRUE(!page->isVisible() || page->objectName() == "FrmIndex" || expectLaidOut(*page, page->objectName().toStdString()) >= 3);
     desk.indexButtonClick();
-    f.window.render();
+    window.render();
   }
-  f.menu("mnuApropos");
-  EXPECT_GE(expectLaidOut(*f.child("Apropos"), "about"), 8);
+  menu("mnuApropos");
+  EXPECT_GE(expectLaidOut(*child("Apropos"), "about"), 8);
 
-  FakeUserHost host(f.dialogs);
+  FakeUserHost host(dialogs);
   std::unique_ptr<UserWindow> users(openUserWindow(host, nullptr));
   EXPECT_GE(expectLaidOut(*users, "users"), 8);
   PlannedRandom random;
-  SplashModel splashModel{f.library.folder(), random};
+  SplashModel splashModel{library.folder(), random};
   SplashWindow splash{splashModel};
   EXPECT_GE(expectLaidOut(splash, "splash", {"Logo", "Etiquette"}), 2);  // the tip's label covers the window, to take a click anywhere
 }
