@@ -73,8 +73,7 @@ TEST(Skin, ADamagedSkinChangesNothing) {
       {1, "", kFile + "est endommagé : sa valeur n° 3 est vide au lieu d'une couleur."},
       {6, "chapitres=bleu", kFile + "est endommagé : sa valeur n° 7 (« bleu ») n'est pas une couleur, c'est-à-dire "
                                     "un nombre entier de 0 à 16777215."},
-      {15, "points=16777216", "sa valeur n° 16 (« 16777216 »)"},
-      {0, "fond=-1", "sa valeur n° 1 (« -1 »)"},
+      {15, "points=16777216", "sa valeur n° 16 (« 16777216 »)"},  // one past the largest colour
       {3, "suivante=texte.png", "L'image skin/texte.png nommée par le fichier d'habillage skin/abime.col est "
                                 "introuvable ou n'est pas une image GIF, JPEG, PNG ou BMP."},
       {5, "evaluation=../c.png", kFile + "nomme l'image « ../c.png », qui n'est pas un fichier du dossier skin."},
