@@ -234,7 +234,7 @@ TEST(Grid, AnAnswerSheetHasItsFieldsLettersAndSquaresOnOnePageACopy) {
   const auto name = device.find("Nom:").at(0), first = device.find("Prénom:").at(0);
   expectNear({name.x, name.y, first.x, first.y}, {10, 45, 70, 45});
   // Second column, first row: the letters 6 mm apart over the squares.
-  const auto& e = device.find("e").at(10);
+  const auto e = device.find("e").at(10);
   const auto& box = device.boxes[10 * 5 + 4];
   expectNear({e.x, e.y, box.left, box.top, box.width}, {50 + 16 + 24, 70, 50 + 14 + 24, 74, 6});
 }
