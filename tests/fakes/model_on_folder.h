@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "bank/chapter_library.h"
+#include "fakes/fixed_clock.h"
 #include "fakes/recording_desktop.h"
 #include "fakes/recording_dialogs.h"
 #include "fakes/recording_print_service.h"
@@ -25,8 +26,9 @@ class ModelOnFolder {
   RecordingDesktop desktop;
   RecordingPrintService printer;
   ScriptedRandom random{{0.1, 0.7, 0.3, 0.9, 0.5}};
+  FixedClock clock;
   ChapterLibrary library;
-  MainWindowModel model{dialogs, desktop, random, library, printer};
+  MainWindowModel model{dialogs, desktop, random, library, printer, silentSound(), clock};
 
  private:
   const std::filesystem::path& made(bool shipped) {

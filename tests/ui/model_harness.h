@@ -12,6 +12,7 @@
 
 #include "bank/chapter_library.h"
 #include "core/exam_catalogue.h"
+#include "fakes/fixed_clock.h"
 #include "fakes/planned_random.h"
 #include "fakes/recording_desktop.h"
 #include "fakes/recording_dialogs.h"
@@ -54,7 +55,7 @@ class ModelHarness {
   // Erreur -3}, C {Un -1 .. Cinq -5}, S {Six -6, Bon 6}, P5 {Oui 6, Non -6};
   // 2: X, Y, Z {Oui 6, Non -6}; 3: numbered 60; 4, 5, 6: numbered 10, 20, 30;
   // 7: 7i {Six 6, Zéro 0}, whose picture is 2004\47i.jpg (none is written); 8: numbered 1.
-  ModelHarness() : library(ProgramFolder(folder.path())), model(dialogs, desktop, random, library, printer) {
+  ModelHarness() : library(ProgramFolder(folder.path())), model(dialogs, desktop, random, library, printer, silentSound(), clock) {
     const std::vector<std::pair<std::string, int>> yesNo = {{"Oui", 6}, {"Non", -6}};
     bank_[1] = {{"A", {{"Juste", 6}, {"Faux", -2}, {"Neutre", 0}}},
                 {"B", {{"Moitié", 3}, {"Autre moitié", 3}, {"Erreur", -3}}},
@@ -168,6 +169,7 @@ class ModelHarness {
   RecordingDesktop desktop;
   RecordingPrintService printer;
   PlannedRandom random;
+  FixedClock clock;
   ChapterLibrary library;
   MainWindowModel model;
 

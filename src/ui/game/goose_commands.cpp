@@ -12,9 +12,10 @@ namespace {
 constexpr int kGameExam = 2;
 
 // Commands that would change the quiz under a game: the exam and option
-// menus, users, saving and loading, generation and printing.
-constexpr const char* kLockedDuringGame[] = {"mnuOptions", "mnuGestionU", "mnuEnregistrer", "mnuReprendre",
-                                             "mnuImprimer"};
+// menus, users, saving and loading, the user's progress, generation and
+// printing.
+constexpr const char* kLockedDuringGame[] = {"mnuOptions",   "mnuGestionU", "mnuEnregistrer",
+                                             "mnuReprendre", "mnuProgres",  "mnuImprimer"};
 
 std::vector<std::string> lockedItems(const MenuBar& menus) {
   std::vector<std::string> names(std::begin(kLockedDuringGame), std::end(kLockedDuringGame));

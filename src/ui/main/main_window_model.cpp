@@ -18,14 +18,16 @@
 #include "ui/quiz/wing_hover.h"
 #include "ui/skin/skin.h"
 #include "ui/window/messages.h"
+#include "progress/journal_file.h"
+#include "ui/quiz/answer_journal.h"
 #include "users/user_files.h"
 
 namespace ventelle {
 
 MainWindowModel::MainWindowModel(Dialogs& dialogs, Desktop& desktop, RandomSource& random, ChapterLibrary& library,
-                                 PrintService& printer, Sound& sound)
+                                 PrintService& printer, Sound& sound, Clock& clock)
     : dialogs_(dialogs),
-      ctx_(dialogs_, desktop, random, library, printer, sound),
+      ctx_(dialogs_, desktop, random, library, printer, sound, clock),
       help_(library.folder(), random, desktop, dialogs_) {
   ctx_.controls.menus = initialMenuBar();
   applySkin(ctx_, Skin{});
@@ -48,7 +50,7 @@ std::vector<std::string> MainWindowModel::profileFileNames() const {
 }
 
 bool MainWindowModel::deleteProfile(const std::string& userName) {
-  return deleteProfileFile(ctx_.library.folder(), userName);
+  return deleteProfileFile(ctx_.library.folder(), userName) && removeJournalFile(journalFileOf(ctx_, userName));
 }
 
 void MainWindowModel::addUserMenuItem(const std::string& userName) { addUserItem(ctx_.controls.menus, userName); }
@@ -148,6 +150,8 @@ bool MainWindowModel::menuCommand(const std::string& name) {
     if (saveProfile(ctx_) && tellDefaultUserOfReset(ctx_)) userWindowWanted_ = true;
   } else if (name == "mnuReprendre") {
     loadProfile(ctx_);
+  } else if (name == "mnuProgres") {
+    progressWindowWanted_ = true;
   } else if (name == "mnjoueoie") {
     openGame(ctx_);
   } else if (name == "mnufermoie") {

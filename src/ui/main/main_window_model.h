@@ -12,6 +12,7 @@
 #include "ui/help/help_desk.h"
 #include "ui/main/accessible_texts.h"
 #include "ui/profile/user_management.h"
+#include "ui/progress/progress_view.h"
 #include "ui/window/counting_dialogs.h"
 #include "ui/window/window_context.h"
 
@@ -20,7 +21,7 @@ namespace ventelle {
 class MainWindowModel : public UserHost {
  public:
   MainWindowModel(Dialogs& dialogs, Desktop& desktop, RandomSource& random, ChapterLibrary& library,
-                  PrintService& printer, Sound& sound = silentSound());
+                  PrintService& printer, Sound& sound = silentSound(), Clock& clock = systemClock());
 
   // Start-up once the splash has closed: lists the skins and users and puts
   // the start exam on screen. installerFolder: where an installation leaves
@@ -75,6 +76,15 @@ class MainWindowModel : public UserHost {
   // True once after an event that asked for the user-management window,
   // which the shell then opens as "&Gestion des utilisateurs" does.
   bool takeUserWindowRequest() { return std::exchange(userWindowWanted_, false); }
+  // True once after "Mes &progrès", which the shell answers by opening the
+  // progress window on progressView().
+  bool takeProgressWindowRequest() { return std::exchange(progressWindowWanted_, false); }
+  // What the progress window shows for the exam on screen.
+  ProgressView progressView() { return ventelle::progressView(ctx_); }
+  // Writes the active user's journal as CSV; the message to show when it could not.
+  std::optional<std::string> exportJournal(const std::filesystem::path& file) const {
+    return exportJournalCsv(ctx_, file);
+  }
   // The help windows the "&?" menu and the lexicon paperclip open.
   HelpDesk& helpDesk() { return help_; }
 
@@ -106,6 +116,7 @@ class MainWindowModel : public UserHost {
   WindowContext ctx_;
   HelpDesk help_;
   bool userWindowWanted_ = false;
+  bool progressWindowWanted_ = false;
 };
 
 }  // namespace ventelle

@@ -3,6 +3,8 @@
 #include "bank/question_loader.h"
 #include "ui/exams/exam_switch.h"
 #include "ui/exams/options_menu.h"
+#include "ui/progress/exam_chance.h"
+#include "ui/quiz/answer_journal.h"
 #include "ui/quiz/full_questionnaire.h"
 #include "ui/quiz/history.h"
 #include "ui/quiz/question_display.h"
@@ -243,12 +245,11 @@ void purgeOtherFormats(WindowContext& ctx) {
 }
 
 bool initialiseUser(WindowContext& ctx, const std::string& user) {
+  forgetJournal(ctx, user);
   if (store(ctx).initialise(user)) return true;
   tellUnwritable(ctx, user);
   return false;
 }
-
-
 
 bool saveProfile(WindowContext& ctx) {
   if (!ctx.controls.question.visible) {
@@ -278,6 +279,7 @@ bool loadProfileOf(WindowContext& ctx, const std::string& user) {
     if (windowHoldsAProfile) return false;
   }
   ctx.activeUserName = user;
+  loadJournal(ctx);
   ctx.profileReadFailing = read.fault == ProfileFault::Unreadable;
   auto& c = ctx.controls;
   c.erreursVisible = false;
@@ -293,6 +295,7 @@ bool loadProfileOf(WindowContext& ctx, const std::string& user) {
   ctx.quiz.drawsDeferred = false;
   ctx.errors = profile.sections.errors;
   refreshChapterLights(ctx);
+  recordMissingChance(ctx);
   const int n = std::max(0, leadingValue(c.nombreQuestionsPosees));
   if (ctx.trainingMode()) {
     restoreTrainingQuestionnaire(ctx, profile.questionnaire, n, problems);

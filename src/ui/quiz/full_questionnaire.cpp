@@ -2,6 +2,7 @@
 
 #include "quiz/marking.h"
 #include "quiz/verdict.h"
+#include "ui/quiz/answer_journal.h"
 #include "ui/quiz/history.h"
 #include "ui/quiz/marking_flow.h"
 #include "ui/quiz/question_display.h"
@@ -134,6 +135,7 @@ void evaluateWholeQuestionnaire(WindowContext& ctx) {
   boutonClick(ctx, 0);
   const MarkingRules rules = markingRules(ctx);
   const int n = quiz.questionsAsked;
+  const std::string questionnaire = ctx.clock.now();
   for (int k = 1; k <= n; ++k) {
     const QuestionRecord& record = quiz.questionRecords[k - 1];
     quiz.question.chapter = quiz.askedQuestions[k - 1].chapter;
@@ -145,6 +147,8 @@ void evaluateWholeQuestionnaire(WindowContext& ctx) {
       ticks[j] = record.coche[j] == 1;
     }
     const QuestionMark mark = markQuestion(values, ticks, record.nbRep, rules);
+    const int unfloored = markQuestion(values, ticks, record.nbRep, {rules.dgac, false}).points;
+    journalAnswer(ctx, quiz.question, unfloored, !mark.anyMistake, AnswerMode::Questionnaire, questionnaire);
     ctx.controls.bouton[k - 1].back = mark.anyMistake ? colours::kRed : colours::kGreen;
     if (mark.anyMistake) recordMistake(ctx);
     quiz.errorRecorded = false;

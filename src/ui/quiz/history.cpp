@@ -1,5 +1,6 @@
 #include "ui/quiz/history.h"
 
+#include "ui/quiz/chapter_readiness.h"
 #include "ui/quiz/question_display.h"
 
 namespace ventelle {
@@ -53,6 +54,7 @@ void refreshChapterLights(WindowContext& ctx) {
     ctx.controls.feu[k].colour = lightColour(mistakes);
     ctx.controls.feu[k].mistakes = mistakes;
   }
+  refreshChapterReadiness(ctx);
 }
 
 }  // namespace ventelle

@@ -2,6 +2,7 @@
 
 #include "quiz/mistake_routing.h"
 #include "quiz/verdict.h"
+#include "ui/quiz/answer_journal.h"
 #include "ui/quiz/history.h"
 #include "ui/quiz/user_mistakes.h"
 #include "ui/window/messages.h"
@@ -34,14 +35,36 @@ void recordMistake(WindowContext& ctx) {
 
 void recordRightAnswer(WindowContext& ctx) { ctx.errors.remove(listOfQuestionOnScreen(ctx), ctx.quiz.question.name); }
 
-int evaluateQuestion(WindowContext& ctx) {
-  const Question& q = ctx.quiz.question;
+namespace {
+
+struct OnScreen {
   std::array<int, kMaxAnswers + 1> values{};
   std::array<bool, kMaxAnswers + 1> ticks{};
+};
+
+OnScreen answersOnScreen(const WindowContext& ctx) {
+  OnScreen shown;
+  const Question& q = ctx.quiz.question;
   for (int i = 1; i <= q.answerCount; ++i) {
-    values[i] = static_cast<int>(q.answerValues[i]);
-    ticks[i] = ctx.controls.check[i].ticked;
+    shown.values[i] = static_cast<int>(q.answerValues[i]);
+    shown.ticks[i] = ctx.controls.check[i].ticked;
   }
+  return shown;
+}
+
+// The question on screen into the journal, its points before any floor.
+void journalQuestionOnScreen(WindowContext& ctx) {
+  const OnScreen shown = answersOnScreen(ctx);
+  const Question& q = ctx.quiz.question;
+  const QuestionMark mark = markQuestion(shown.values, shown.ticks, q.answerCount, {markingRules(ctx).dgac, false});
+  journalAnswer(ctx, q, mark.points, !mark.anyMistake, AnswerMode::Training);
+}
+
+}  // namespace
+
+int evaluateQuestion(WindowContext& ctx) {
+  const Question& q = ctx.quiz.question;
+  const auto [values, ticks] = answersOnScreen(ctx);
   const QuestionMark mark = markQuestion(values, ticks, q.answerCount, markingRules(ctx));
   for (int i = 1; i <= q.answerCount; ++i) {
     auto& box = ctx.controls.check[i];
@@ -75,6 +98,7 @@ void markTrainingQuestion(WindowContext& ctx) {
   ++quiz.questionsAsked;
   quiz.maxPoints = 6 * quiz.questionsAsked;
   quiz.totalPoints += evaluateQuestion(ctx);
+  journalQuestionOnScreen(ctx);
   showScore(ctx);
   const TestRules rules = trainingTestRules(ctx.bankPrefix, quiz.options, ctx.instructorCaption());
   if (const auto verdict = trainingVerdict(rules, quiz.options.stopMode, quiz.questionsAsked, quiz.totalPoints)) {

@@ -23,6 +23,7 @@ const std::vector<InitialItem>& initialItems() {
       {{"mnuGestionU", "mnuFichier"}, "&Gestion des utilisateurs"},
       {{"mnuEnregistrer", "mnuFichier"}, "&Enregistrer"},
       {{"mnuReprendre", "mnuFichier"}, "&Reprendre"},
+      {{"mnuProgres", "mnuFichier"}, "Mes &progrès"},
       {{"mnubarre1", "mnuFichier"}, "-"},
       {{"mnuUtilisateur0", "mnuFichier"}, "Utilisateur par défaut"},
       {{"mnuBarre2", "mnuFichier"}, "-"},

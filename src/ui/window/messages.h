@@ -90,6 +90,11 @@ inline std::string unreadableProfileDefaults(const std::string& file) {
 inline std::string unreadableProfileMistakes(const std::string& file) {
   return unreadableProfile(file) + " Vos fautes n'y sont pas enregistrées tant qu'il ne peut pas être lu.";
 }
+inline std::string unwritableJournal(const std::string& file) {
+  return "Le journal des réponses \"" + file +
+         "\" n'a pas pu être écrit (dossier protégé en écriture ou disque plein) : "
+         "cette réponse n'y est pas gardée. Le reste du journal est intact.";
+}
 inline std::string unwritableProfile(const std::string& file) {
   return "Le fichier utilisateur \"" + file +
          "\" n'a pas pu être écrit (dossier protégé en écriture ou disque plein). "

@@ -7,9 +7,11 @@
 #include "core/exam_catalogue.h"
 
 #include "bank/chapter_library.h"
+#include "core/clock.h"
 #include "core/random_source.h"
 #include "core/sound.h"
 #include "game/goose_game.h"
+#include "progress/journal.h"
 #include "quiz/error_lists.h"
 #include "quiz/quiz_state.h"
 #include "ui/window/desktop.h"
@@ -23,14 +25,15 @@ namespace ventelle {
 
 struct WindowContext {
   WindowContext(Dialogs& d, Desktop& t, RandomSource& r, ChapterLibrary& l, PrintService& p,
-                Sound& s = silentSound())
-      : dialogs(d), desktop(t), random(r), library(l), printer(p), game(r, s) {}
+                Sound& s = silentSound(), Clock& c = systemClock())
+      : dialogs(d), desktop(t), random(r), library(l), printer(p), clock(c), game(r, s) {}
 
   Dialogs& dialogs;
   Desktop& desktop;
   RandomSource& random;
   ChapterLibrary& library;
   PrintService& printer;
+  Clock& clock;
 
   WindowControls controls;
   QuizState quiz;
@@ -43,6 +46,8 @@ struct WindowContext {
   std::string skinName = "classique";
   bool profileWriteFailing = false;  // the last write of the profile failed; the user has been told
   bool profileReadFailing = false;   // the last read of the profile failed; the user has been told
+  Journal journal;                   // the active user's answers, as written to the journal
+  bool journalWriteFailing = false;  // the last write to the journal failed; the user has been told
   bool gameOpen = false;  // a goose game is on the board
   GooseGame game;
   std::map<std::string, bool> enabledBeforeGame;  // the commands a game locks, as they were
