@@ -25,6 +25,7 @@
 #include "qt/game/goose_board.h"
 #include "qt/help/help_windows.h"
 #include "qt/profile/user_window.h"
+#include "qt/progress/progress_window.h"
 #include "qt/look/accessible_text.h"
 #include "qt/look/colours.h"
 #include "qt/look/layout_font.h"
@@ -195,6 +196,7 @@ void MainWindow::act(const std::function<void()>& event) {
   render();
   if (model_.takeUserWindowRequest())
     openUserWindow(model_, this, [this](const std::function<void()>& event) { act(event); });
+  if (model_.takeProgressWindowRequest()) openProgressWindow(model_, this);
 }
 
 // Items are created as the model lists them, each before the next item of its
