@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
 #include <numeric>
 
 #include "progress/readiness.h"
@@ -29,38 +28,46 @@ int drawPoints(const PointsLaw& law, std::mt19937_64& random) {
   return law.points.back();
 }
 
-using Weights = std::map<int, double>;
+// The laws of one chapter's questions: every law of the chapter over the same
+// points, its questions answered twice or more with laws of their own.
+struct ChapterLaws {
+  std::vector<int> points;
+  std::vector<double> chapterWeights;             // recent answers, with the pull of unseen questions
+  std::vector<std::vector<double>> questionCounts;  // by known question
+};
 
-// A law drawn from the Dirichlet law of these weights.
-PointsLaw drawLaw(const Weights& weights, std::mt19937_64& random) {
-  PointsLaw law;
-  double sum = 0;
-  for (const auto& [points, weight] : weights) {
-    const double g = std::gamma_distribution<double>(weight, 1)(random);
-    law.points.push_back(points);
-    law.chances.push_back(g);
-    sum += g;
-  }
-  for (double& chance : law.chances) chance = sum > 0 ? chance / sum : 1.0 / static_cast<double>(law.points.size());
-  return law;
+std::size_t placeOf(const std::vector<int>& points, int value) {
+  return static_cast<std::size_t>(std::lower_bound(points.begin(), points.end(), value) - points.begin());
 }
 
-// The chapter's answers by their points, recent ones weighing more, with the
-// pull toward one chance in two that unseen questions get.
-Weights chapterWeights(const std::vector<int>& pointsOldestFirst) {
-  Weights weights{{0, kUnseenPull / 2}, {kFullMarks, kUnseenPull / 2}};
-  const auto n = pointsOldestFirst.size();
+ChapterLaws chapterLaws(const ChapterResults& chapter) {
+  ChapterLaws laws;
+  laws.points = {0, kFullMarks};
+  laws.points.insert(laws.points.end(), chapter.chapterPoints.begin(), chapter.chapterPoints.end());
+  for (const auto& question : chapter.knownQuestions) laws.points.insert(laws.points.end(), question.begin(), question.end());
+  std::sort(laws.points.begin(), laws.points.end());
+  laws.points.erase(std::unique(laws.points.begin(), laws.points.end()), laws.points.end());
+  laws.chapterWeights.assign(laws.points.size(), 0);
+  laws.chapterWeights[placeOf(laws.points, 0)] += kUnseenPull / 2;
+  laws.chapterWeights[placeOf(laws.points, kFullMarks)] += kUnseenPull / 2;
+  const auto n = chapter.chapterPoints.size();
   for (std::size_t i = 0; i < n; ++i)
-    weights[pointsOldestFirst[i]] += std::exp2(-static_cast<double>(n - 1 - i) / kHalfLifeInAnswers);
-  return weights;
+    laws.chapterWeights[placeOf(laws.points, chapter.chapterPoints[i])] +=
+        std::exp2(-static_cast<double>(n - 1 - i) / kHalfLifeInAnswers);
+  const auto known = std::min<std::size_t>(chapter.knownQuestions.size(), static_cast<std::size_t>(chapter.questionCount));
+  for (std::size_t q = 0; q < known; ++q) {
+    auto& counts = laws.questionCounts.emplace_back(laws.points.size(), 0.0);
+    for (const int p : chapter.knownQuestions[q]) counts[placeOf(laws.points, p)] += 1;
+  }
+  return laws;
 }
 
-Weights questionWeights(const std::vector<int>& points, const PointsLaw& chapterLaw) {
-  Weights weights;
-  for (std::size_t k = 0; k < chapterLaw.points.size(); ++k)
-    weights[chapterLaw.points[k]] += kChapterPriorAnswers * chapterLaw.chances[k] + 1e-9;
-  for (const int p : points) weights[p] += 1;
-  return weights;
+// Chances drawn from the Dirichlet law of these weights.
+void drawChances(const std::vector<double>& weights, std::vector<double>& chances, std::mt19937_64& random) {
+  double sum = 0;
+  for (std::size_t k = 0; k < weights.size(); ++k)
+    sum += chances[k] = weights[k] > 0 ? std::gamma_distribution<double>(weights[k], 1)(random) : 0;
+  for (double& chance : chances) chance = sum > 0 ? chance / sum : 1.0 / static_cast<double>(chances.size());
 }
 
 }  // namespace
@@ -88,20 +95,33 @@ double simulatePassRate(const QuestionPool& pool, const SimulatedExamRules& rule
 PassChance estimatePassChance(const std::vector<ChapterResults>& chapters, const SimulatedExamRules& rules,
                               std::uint64_t seed, SimulationSize size) {
   std::mt19937_64 random(seed);
-  std::vector<double> rates;
+  std::vector<ChapterLaws> models;
+  std::size_t lawCount = 0;
+  for (const auto& chapter : chapters) lawCount += 1 + models.emplace_back(chapterLaws(chapter)).questionCounts.size();
+  // Every law is drawn again at each draw, in place; the pool points into them.
   std::vector<PointsLaw> laws;
+  laws.reserve(lawCount);
+  QuestionPool pool;
+  for (std::size_t c = 0; c < chapters.size(); ++c) {
+    const auto& points = models[c].points;
+    const PointsLaw& chapterLaw = laws.emplace_back(PointsLaw{points, std::vector<double>(points.size())});
+    for (std::size_t q = 0; q < models[c].questionCounts.size(); ++q)
+      pool.push_back(&laws.emplace_back(PointsLaw{points, std::vector<double>(points.size())}));
+    for (auto q = static_cast<int>(models[c].questionCounts.size()); q < chapters[c].questionCount; ++q)
+      pool.push_back(&chapterLaw);
+  }
+  std::vector<double> rates;
+  std::vector<double> weights;
   for (int d = 0; d < size.draws; ++d) {
-    laws.clear();
-    std::size_t questions = 0;
-    for (const auto& chapter : chapters) questions += std::max<std::size_t>(chapter.questionCount, 1) + 1;
-    laws.reserve(questions);  // the pool points into it
-    QuestionPool pool;
-    for (const auto& chapter : chapters) {
-      const PointsLaw& chapterLaw = laws.emplace_back(drawLaw(chapterWeights(chapter.chapterPoints), random));
-      const int known = std::min<int>(static_cast<int>(chapter.knownQuestions.size()), chapter.questionCount);
-      for (int q = 0; q < known; ++q)
-        pool.push_back(&laws.emplace_back(drawLaw(questionWeights(chapter.knownQuestions[q], chapterLaw), random)));
-      for (int q = known; q < chapter.questionCount; ++q) pool.push_back(&chapterLaw);
+    auto law = laws.begin();
+    for (const auto& model : models) {
+      const PointsLaw& chapterLaw = *law;
+      drawChances(model.chapterWeights, law++->chances, random);
+      for (const auto& counts : model.questionCounts) {
+        weights = counts;
+        for (std::size_t k = 0; k < weights.size(); ++k) weights[k] += kChapterPriorAnswers * chapterLaw.chances[k] + 1e-9;
+        drawChances(weights, law++->chances, random);
+      }
     }
     rates.push_back(simulatePassRate(pool, rules, size.examsPerDraw, random));
   }

@@ -34,8 +34,10 @@ inline std::pair<QSize, QSize> captionFit(const QWidget& w) {
   QStyleOptionButton option;
   option.initFrom(button);
   option.text = button->text();
+  // The access key's "&" is not shown.
+  const QString shown = QString(button->text()).replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&')).replace(QLatin1Char('\x01'), QLatin1Char('&'));
   const auto element = w.inherits("QPushButton") ? QStyle::SE_PushButtonContents : QStyle::SE_CheckBoxContents;
-  return {{metrics.horizontalAdvance(button->text()), metrics.height()}, w.style()->subElementRect(element, &option, button).size()};
+  return {{metrics.horizontalAdvance(shown), metrics.height()}, w.style()->subElementRect(element, &option, button).size()};
 }
 
 // Every visible named control of the window lies inside its parent, clear of
@@ -70,6 +72,14 @@ inline int expectLaidOut(const QWidget& window, const std::string& when, const Q
   }
   return measured;
 }
+
+// A desktop font far larger than the design's.
+class LargeDesktopFont : public ::testing::Test {
+ protected:
+  LargeDesktopFont() { QFont large = before_; large.setPointSizeF(18); QApplication::setFont(large); }
+  ~LargeDesktopFont() override { QApplication::setFont(before_); }
+  const QFont before_ = QApplication::font();
+};
 
 // The main window over a copy of the shipped folder, shown and active.
 class ShownMainWindow : public ModelOnFolder {

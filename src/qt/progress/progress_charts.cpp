@@ -1,5 +1,6 @@
 #include "qt/progress/progress_charts.h"
 
+#include <QDate>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -11,7 +12,10 @@ const QColor kBand(31, 95, 168, 50);
 const QColor kPassLine(200, 60, 40);
 const QColor kGrid(210, 210, 210);
 
-QString q(const std::string& text) { return QString::fromStdString(text); }
+// "2026-12-05..." as "05/12/2026".
+QString frenchDay(const std::string& isoTime) {
+  return QDate::fromString(QString::fromStdString(isoTime.substr(0, 10)), Qt::ISODate).toString(QStringLiteral("dd/MM/yyyy"));
+}
 
 // The plotting rectangle inside a chart's area, room left for the title and
 // the axis labels.
@@ -85,7 +89,7 @@ void drawChanceChart(QPainter& painter, const QRect& area, const ProgressView& v
     if (i > 0) painter.drawLine(QPoint(xOf(plot, i - 1, days.size()), yOf(days[i - 1].percent)), point);
     painter.drawEllipse(point, 3, 3);
   }
-  drawFirstAndLast(painter, plot, q(days.front().day), q(days.back().day));
+  drawFirstAndLast(painter, plot, frenchDay(days.front().day), frenchDay(days.back().day));
 }
 
 void drawMarksChart(QPainter& painter, const QRect& area, const ProgressView& view) {
@@ -101,7 +105,7 @@ void drawMarksChart(QPainter& painter, const QRect& area, const ProgressView& vi
     if (i > 0) painter.drawLine(QPoint(xOf(plot, i - 1, marks.size()), yOf(marks[i - 1].outOf20)), point);
     painter.drawEllipse(point, 3, 3);
   }
-  drawFirstAndLast(painter, plot, q(marks.front().time.substr(0, 10)), q(marks.back().time.substr(0, 10)));
+  drawFirstAndLast(painter, plot, frenchDay(marks.front().time), frenchDay(marks.back().time));
 }
 
 void drawReadinessChart(QPainter& painter, const QRect& area, const ProgressView& view) {

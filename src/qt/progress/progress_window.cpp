@@ -1,5 +1,6 @@
 #include "qt/progress/progress_window.h"
 
+#include <QDateTime>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -22,6 +23,12 @@ namespace ventelle {
 namespace {
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
+
+// "2026-12-05T10:00:00+01:00" as "05/12/2026 10:00".
+QString frenchTime(const std::string& isoTime) {
+  const QDateTime time = QDateTime::fromString(QString::fromStdString(isoTime), Qt::ISODate);
+  return time.isValid() ? time.toString(QStringLiteral("dd/MM/yyyy HH:mm")) : QString::fromStdString(isoTime);
+}
 
 QString percent(double share) { return QString::number(std::lround(100 * share)) + QStringLiteral(" %"); }
 
@@ -109,10 +116,10 @@ QWidget* ProgressWindow::buildTables() {
   auto* days = table("TableChance", QStringLiteral("Chance de réussite par jour"),
                      {QStringLiteral("Jour"), QStringLiteral("Chance"), QStringLiteral("Marge (±)")}, page);
   for (const auto& day : view_.chanceHistory)
-    addRow(days, {q(day.day), QString::number(day.percent) + QStringLiteral(" %"), QString::number(day.margin)});
+    addRow(days, {frenchTime(day.day).left(10), QString::number(day.percent) + QStringLiteral(" %"), QString::number(day.margin)});
   auto* marks = table("TableNotes", QStringLiteral("Notes des questionnaires complets"),
                       {QStringLiteral("Date"), QStringLiteral("Note sur 20")}, page);
-  for (const auto& mark : view_.marks) addRow(marks, {q(mark.time.substr(0, 16)).replace('T', ' '), QString::number(mark.outOf20)});
+  for (const auto& mark : view_.marks) addRow(marks, {frenchTime(mark.time), QString::number(mark.outOf20)});
   auto* chapters = table("TableChapitres", QStringLiteral("Réussite estimée par chapitre"),
                          {QStringLiteral("Chapitre"), QStringLiteral("Réussite"), QStringLiteral("Intervalle à 80 %"),
                           QStringLiteral("Questions vues"), QStringLiteral("Réponses")},

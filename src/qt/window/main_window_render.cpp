@@ -162,7 +162,8 @@ void MainWindow::renderChapters() {
     parties_[k]->setVisible(box.visible);
     parties_[k]->setStyleSheet(colourStyle(box.back, box.text));
     parties_[k]->label()->setText(q(shownCaption(box.caption)));
-    parties_[k]->setToolTip(q(box.toolTip));
+    parties_[k]->box()->setToolTip(q(box.toolTip));
+    parties_[k]->label()->setToolTip(q(box.toolTip));
     const QSignalBlocker blocker(parties_[k]->box());
     parties_[k]->box()->setChecked(box.ticked);
     feux_[k]->setVisible(c.feu[k].visible && box.visible);

@@ -67,14 +67,6 @@ TEST_F(Layout, LongerTextsScrollAndTheAnswerInUseComesIntoView) {
   EXPECT_TRUE(view->rect().contains(QRect(area.row(5)->mapTo(view, QPoint(0, 0)), area.row(5)->size())));
 }
 
-// A desktop font far larger than the design's.
-class LargeDesktopFont : public ::testing::Test {
- protected:
-  LargeDesktopFont() { QFont large = before_; large.setPointSizeF(18); QApplication::setFont(large); }
-  ~LargeDesktopFont() override { QApplication::setFont(before_); }
-  const QFont before_ = QApplication::font();
-};
-
 TEST_F(LargeDesktopFont, TheMainWindowInEveryExamSkinAndMode) {
   ShownMainWindow f;
   int exams = 0;
