@@ -2,7 +2,6 @@
 // "save as PDF" and ventelle-print do.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -10,6 +9,7 @@
 #include "bank/chapter_library.h"
 #include "core/seeded_random.h"
 #include "qt/services/qt_print_service.h"
+#include "qt_application.h"
 #include "silent_seams.h"
 #include "ui/main/main_window_model.h"
 
@@ -29,11 +29,7 @@ class KeptJob : public PrintService {
 };
 
 void WriteQuestionnairePdf(benchmark::State& state) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  static int argc = 1;
-  static char name[] = "ventelle_bench";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication app(argc, argv);
+  ensureQtApplication();
 
   const fs::path root = fs::temp_directory_path() / "ventelle-bench-pdf";
   fs::remove_all(root);

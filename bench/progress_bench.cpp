@@ -2,7 +2,6 @@
 // chance to pass.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <fstream>
 #include <random>
 
@@ -12,6 +11,7 @@
 #include "progress/journal.h"
 #include "progress/pass_simulation.h"
 #include "qt/progress/progress_window.h"
+#include "qt_application.h"
 #include "shipped_folder.h"
 #include "silent_seams.h"
 #include "ui/main/main_window_model.h"
@@ -44,10 +44,7 @@ void writeYearOfJournal(ChapterLibrary& library, const std::filesystem::path& fi
 }
 
 void OpenProgressWindow(benchmark::State& state) {
-  static int argc = 1;
-  static char name[] = "bench";
-  static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
+  ensureQtApplication();
   ShippedFolder folder("ventelle-bench-progress");
   SilentDialogs dialogs;
   SilentDesktop desktop;
