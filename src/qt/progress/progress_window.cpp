@@ -150,12 +150,13 @@ QWidget* ProgressWindow::buildMissed() {
   missedDetail_ = new QLabel(page);
   missedDetail_->setObjectName(QStringLiteral("DetailManquee"));
   missedDetail_->setWordWrap(true);
+  missedDetail_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
   missedDetail_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   missedDetail_->setAccessibleName(QStringLiteral("Bonne réponse et commentaire"));
   missedDetail_->setText(view_.missed.empty() ? QStringLiteral("Aucune question manquée ces derniers temps.")
                                               : QStringLiteral("Cliquez sur une question pour voir sa bonne réponse."));
   connect(missedList_, &QListWidget::currentRowChanged, this, &ProgressWindow::showMissed);
-  layout->addWidget(caption(QStringLiteral("Questions les plus &souvent manquées"), missedList_, page));
+  layout->addWidget(caption(QStringLiteral("Questions les plus &souvent manquées parmi les %1 dernières réponses").arg(kRecentAnswers), missedList_, page));
   layout->addWidget(missedList_, 2);
   layout->addWidget(missedDetail_, 1);
   return page;

@@ -245,8 +245,10 @@ void purgeOtherFormats(WindowContext& ctx) {
 }
 
 bool initialiseUser(WindowContext& ctx, const std::string& user) {
-  forgetJournal(ctx, user);
-  if (store(ctx).initialise(user)) return true;
+  if (store(ctx).initialise(user)) {
+    forgetJournal(ctx, user);
+    return true;
+  }
   tellUnwritable(ctx, user);
   return false;
 }
