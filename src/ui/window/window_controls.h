@@ -20,7 +20,7 @@ struct TickBox {
   bool visible = false;
   Colour back = 0xFFFFFF;
   Colour text = 0;
-  std::string toolTip;  // chapter boxes: the chapter and how ready the user is for it
+  std::string toolTip{};  // chapter boxes: the chapter and how ready the user is for it
 };
 
 struct ChapterLight {
