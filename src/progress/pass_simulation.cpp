@@ -70,6 +70,40 @@ void drawChances(const std::vector<double>& weights, std::vector<double>& chance
   for (double& chance : chances) chance = sum > 0 ? chance / sum : 1.0 / static_cast<double>(chances.size());
 }
 
+// Each chapter's law, then its known questions' laws drawn around it, in the
+// order the laws were laid out.
+void redrawLaws(const std::vector<ChapterLaws>& models, std::vector<PointsLaw>& laws, std::mt19937_64& random) {
+  std::vector<double> weights;
+  auto law = laws.begin();
+  for (const auto& model : models) {
+    const PointsLaw& chapterLaw = *law;
+    drawChances(model.chapterWeights, law++->chances, random);
+    for (const auto& counts : model.questionCounts) {
+      weights = counts;
+      for (std::size_t k = 0; k < weights.size(); ++k) weights[k] += kChapterPriorAnswers * chapterLaw.chances[k] + 1e-9;
+      drawChances(weights, law++->chances, random);
+    }
+  }
+}
+
+// The mean pass rate of the draws, and the 80 % half-width of their spread
+// once the noise of a finite number of exams per draw is taken out.
+PassChance summaryOf(const std::vector<double>& rates, int examsPerDraw) {
+  PassChance result;
+  if (rates.empty()) return result;
+  const double draws = static_cast<double>(rates.size());
+  result.chance = std::accumulate(rates.begin(), rates.end(), 0.0) / draws;
+  double spread = 0;
+  double noise = 0;
+  for (const double rate : rates) {
+    spread += (rate - result.chance) * (rate - result.chance) / std::max(1.0, draws - 1);
+    noise += rate * (1 - rate) / std::max(1, examsPerDraw - 1) / draws;
+  }
+  constexpr double kEightyPercentZ = 1.2816;
+  result.margin = kEightyPercentZ * std::sqrt(std::max(0.0, spread - noise));
+  return result;
+}
+
 }  // namespace
 
 double simulatePassRate(const QuestionPool& pool, const SimulatedExamRules& rules, int exams,
@@ -111,33 +145,11 @@ PassChance estimatePassChance(const std::vector<ChapterResults>& chapters, const
       pool.push_back(&chapterLaw);
   }
   std::vector<double> rates;
-  std::vector<double> weights;
   for (int d = 0; d < size.draws; ++d) {
-    auto law = laws.begin();
-    for (const auto& model : models) {
-      const PointsLaw& chapterLaw = *law;
-      drawChances(model.chapterWeights, law++->chances, random);
-      for (const auto& counts : model.questionCounts) {
-        weights = counts;
-        for (std::size_t k = 0; k < weights.size(); ++k) weights[k] += kChapterPriorAnswers * chapterLaw.chances[k] + 1e-9;
-        drawChances(weights, law++->chances, random);
-      }
-    }
+    redrawLaws(models, laws, random);
     rates.push_back(simulatePassRate(pool, rules, size.examsPerDraw, random));
   }
-  PassChance result;
-  if (rates.empty()) return result;
-  const double draws = static_cast<double>(rates.size());
-  result.chance = std::accumulate(rates.begin(), rates.end(), 0.0) / draws;
-  double spread = 0;
-  double noise = 0;  // what the finite number of exams adds to the spread
-  for (const double rate : rates) {
-    spread += (rate - result.chance) * (rate - result.chance) / std::max(1.0, draws - 1);
-    noise += rate * (1 - rate) / std::max(1, size.examsPerDraw - 1) / draws;
-  }
-  constexpr double kEightyPercentZ = 1.2816;
-  result.margin = kEightyPercentZ * std::sqrt(std::max(0.0, spread - noise));
-  return result;
+  return summaryOf(rates, size.examsPerDraw);
 }
 
 }  // namespace ventelle
