@@ -86,9 +86,9 @@ void redrawLaws(const std::vector<ChapterLaws>& models, std::vector<PointsLaw>& 
   }
 }
 
-// The mean pass rate of the draws, and the 80 % half-width of their spread
-// once the noise of a finite number of exams per draw is taken out.
-PassChance summaryOf(const std::vector<double>& rates, int examsPerDraw) {
+}  // namespace
+
+PassChance summariseDraws(const std::vector<double>& rates, int examsPerDraw) {
   PassChance result;
   if (rates.empty()) return result;
   const double draws = static_cast<double>(rates.size());
@@ -104,7 +104,6 @@ PassChance summaryOf(const std::vector<double>& rates, int examsPerDraw) {
   return result;
 }
 
-}  // namespace
 
 double simulatePassRate(const QuestionPool& pool, const SimulatedExamRules& rules, int exams,
                         std::mt19937_64& random) {
@@ -149,7 +148,7 @@ PassChance estimatePassChance(const std::vector<ChapterResults>& chapters, const
     redrawLaws(models, laws, random);
     rates.push_back(simulatePassRate(pool, rules, size.examsPerDraw, random));
   }
-  return summaryOf(rates, size.examsPerDraw);
+  return summariseDraws(rates, size.examsPerDraw);
 }
 
 }  // namespace ventelle

@@ -49,6 +49,10 @@ struct SimulationSize {
   int examsPerDraw = 100;
 };
 
+// The mean of the draws' pass rates, and the 80 % half-width of their spread
+// once the binomial noise of examsPerDraw exams per draw is taken out.
+PassChance summariseDraws(const std::vector<double>& rates, int examsPerDraw);
+
 PassChance estimatePassChance(const std::vector<ChapterResults>& chapters, const SimulatedExamRules& rules,
                               std::uint64_t seed, SimulationSize size = {});
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <functional>
 
-#include "progress/pass_simulation.h"
+#include "progress/exam_results.h"
 #include "progress/readiness.h"
 
 namespace ventelle {
@@ -90,6 +90,18 @@ TEST(PassSimulation, AgreesWithExactEnumerationOnATinyExamUnderEveryMarking) {
       << "an exam larger than the pool takes all of it";
 }
 
+TEST(PassSimulation, TakesEachChapterWithItsQuestionsAndThoseAnsweredTwiceWithTheirOwnPoints) {
+  const std::vector<JournalAnswer> answers = {{"2026-12-01T10:00:00+01:00", 7, 1, "A", 6, 6, true},
+                                              {"2026-12-01T10:01:00+01:00", 7, 1, "B", -2, 6, false},
+                                              {"2026-12-01T10:02:00+01:00", 7, 1, "A", 3, 6, false},
+                                              {"2026-12-01T10:03:00+01:00", 8, 1, "B", 6, 6, true}};
+  const auto chapters = chapterResults(answers, 7, {{1, {"A", "B", "C"}}, {2, {"D"}}});
+  EXPECT_EQ(chapters[0].questionCount, 3);
+  EXPECT_EQ(chapters[0].chapterPoints, (std::vector{6, -2, 3}));
+  EXPECT_EQ(chapters[0].knownQuestions, (std::vector<std::vector<int>>{{6, 3}}));
+  EXPECT_TRUE(chapters[1].questionCount == 1 && chapters[1].chapterPoints.empty());
+}
+
 TEST(PassSimulation, TheSameResultsGiveTheSameFigureAndMoreOfThemANarrowerOne) {
   // Answers to the 40 questions in turn, every rightEvery-th one missed.
   auto chapter = [](int answers, int rightEvery) {
@@ -108,6 +120,8 @@ TEST(PassSimulation, TheSameResultsGiveTheSameFigureAndMoreOfThemANarrowerOne) {
   const PassChance once = estimatePassChance(few, rules, 42);
   EXPECT_EQ(once.chance, estimatePassChance(few, rules, 42).chance);
   EXPECT_GT(once.margin, 0);
+  // Draws of 0.4 and 0.6: variance 0.02, of which 0.24 / 99 is the noise of 100 exams.
+  EXPECT_NEAR(summariseDraws({0.4, 0.6}, 100).margin, 1.2816 * std::sqrt(0.02 - 0.24 / 99), 1e-9);
   const PassChance many = estimatePassChance({chapter(400, 5), chapter(400, 5)}, rules, 42);
   EXPECT_LT(many.margin, once.margin);
   EXPECT_GT(estimatePassChance({chapter(400, 50), chapter(400, 50)}, rules, 42).chance, 0.9);

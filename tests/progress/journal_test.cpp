@@ -35,7 +35,7 @@ TEST(Journal, ReadsBackWhatItWritesAndPassesOverEveryLineItCannotRead) {
   const std::string answer = journalLine(kAnswer);
   for (const std::string& damaged :
        {std::string("garbage"), answer.substr(0, answer.size() - 30), answer + "\textra",
-        "R\tyesterday" + answer.substr(answer.find('\t', 2)), std::string("C\t2026-12-04\t7\t172\t6"),
+        "R\t2026-12-05 10:00:00+01:00" + answer.substr(answer.find('\t', 2)), std::string("C\t2026-12-04\t7\t172\t6"), std::string("C\t04-12-2026\t7\t72\t6"),
         std::string("R\t2026-12-05T10:00:00+01:00\t7\t3\tP12\tsix\t6\t0\tentrainement\t"),
         std::string("R\t2026-12-05T10:00:00+01:00\t7\t3\tP12\t6\t6\t2\tentrainement\t"),
         std::string("R\t2026-12-05T10:00:00+01:00\t7\t3\tP12\t6\t6\t1\tjeu\t")}) {
