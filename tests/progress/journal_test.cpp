@@ -16,14 +16,10 @@ const JournalAnswer kAnswer{"2026-12-05T10:00:00+01:00", 7, 3, "P12", -2, 6, fal
                             "2026-12-05T09:59:00+01:00"};
 const JournalChance kChance{"2026-12-04", 7, 72, 6};
 
-std::string lines(std::initializer_list<std::string> each) {
-  std::string text;
-  for (const auto& line : each) text += line + "\n";
-  return text;
-}
+const std::string kHeader = std::string(kJournalHeader) + "\n";
 
 TEST(Journal, ReadsBackWhatItWritesAndPassesOverEveryLineItCannotRead) {
-  const std::string good = lines({std::string(kJournalHeader), journalLine(kAnswer), journalLine(kChance)});
+  const std::string good = kHeader + journalLine(kAnswer) + "\n" + journalLine(kChance) + "\n";
   const Journal journal = readJournal(good);
   EXPECT_EQ(journal.answers, std::vector{kAnswer});
   EXPECT_EQ(journal.chances, std::vector{kChance});
@@ -52,7 +48,7 @@ TEST(JournalFile, StartsWithItsHeaderEndsACutLineFirstAndKeepsEveryWholeLine) {
   TempFolder folder;
   const auto file = folder.path() / "Jean.journal";
   ASSERT_TRUE(appendJournalLine(file, journalLine(kChance)));
-  EXPECT_EQ(*readFileBytes(file), lines({std::string(kJournalHeader), journalLine(kChance)}));
+  EXPECT_EQ(*readFileBytes(file), kHeader + journalLine(kChance) + "\n");
 
   std::ofstream(file, std::ios::app) << "R\t2026-12-05T10:0";  // a crash in the middle of a line
   ASSERT_TRUE(appendJournalLine(file, journalLine(kAnswer)));

@@ -54,9 +54,7 @@ TEST(Progress, FortyAnswersGiveFiguresThatARestartShowsAgainAndADayLaterKeepsInI
   h.clock.time = "2026-12-06T08:00:00+01:00";
   const ProgressView nextDay = again.progressView();
   ASSERT_EQ(nextDay.chanceHistory.size(), 2u);
-  EXPECT_EQ(nextDay.chanceHistory[0].day, "2026-12-05");
-  EXPECT_EQ(nextDay.chanceHistory[0].percent, nextDay.chanceHistory[1].percent);
-  EXPECT_EQ(journalOf(h, "Jean").chances.size(), 1u);
+  EXPECT_TRUE(nextDay.chanceHistory[0].day == "2026-12-05" && nextDay.chanceHistory[0].percent == nextDay.chanceHistory[1].percent);
   again.progressView();
   EXPECT_EQ(journalOf(h, "Jean").chances.size(), 1u) << "one figure a day";
 }
