@@ -40,6 +40,22 @@ double betaCumulative(double a, double b, double x) {
   return 1 - front * betaFraction(b, a, 1 - x) / b;
 }
 
+// Weighted counts of right and wrong answers, each weight 1/2^(age/half-life).
+struct AnswerWeights {
+  double right = 0;
+  double wrong = 0;
+};
+
+AnswerWeights recencyWeights(const std::vector<bool>& rightOldestFirst) {
+  AnswerWeights weights;
+  const auto n = rightOldestFirst.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const double weight = std::exp2(-static_cast<double>(n - 1 - i) / kHalfLifeInAnswers);
+    (rightOldestFirst[i] ? weights.right : weights.wrong) += weight;
+  }
+  return weights;
+}
+
 }  // namespace
 
 double betaQuantile(double a, double b, double p) {
@@ -50,16 +66,6 @@ double betaQuantile(double a, double b, double p) {
     (betaCumulative(a, b, middle) < p ? low : high) = middle;
   }
   return (low + high) / 2;
-}
-
-AnswerWeights recencyWeights(const std::vector<bool>& rightOldestFirst) {
-  AnswerWeights weights;
-  const auto n = rightOldestFirst.size();
-  for (std::size_t i = 0; i < n; ++i) {
-    const double weight = std::exp2(-static_cast<double>(n - 1 - i) / kHalfLifeInAnswers);
-    (rightOldestFirst[i] ? weights.right : weights.wrong) += weight;
-  }
-  return weights;
 }
 
 Readiness chapterReadiness(const std::vector<bool>& rightOldestFirst, int seen, int total) {

@@ -20,13 +20,6 @@ struct Readiness {
   int answers = 0;
 };
 
-// Weighted counts of right and wrong answers, each weight 1/2^(age/half-life).
-struct AnswerWeights {
-  double right = 0;
-  double wrong = 0;
-};
-AnswerWeights recencyWeights(const std::vector<bool>& rightOldestFirst);
-
 // rightOldestFirst: the chapter's answers in the order given; seen, total:
 // its questions answered at least once, and all of them.
 Readiness chapterReadiness(const std::vector<bool>& rightOldestFirst, int seen, int total);
