@@ -105,15 +105,11 @@ TEST(PassSimulation, TakesEachChapterWithItsQuestionsAndThoseAnsweredTwiceWithTh
 TEST(PassSimulation, TheSameResultsGiveTheSameFigureAndMoreOfThemANarrowerOne) {
   // Answers to the 40 questions in turn, every rightEvery-th one missed.
   auto chapter = [](int answers, int rightEvery) {
-    std::vector<std::vector<int>> byQuestion(40);
-    ChapterResults c{40, {}, {}};
-    for (int k = 0; k < answers; ++k) {
-      c.chapterPoints.push_back(k % rightEvery == 0 ? 0 : 6);
-      byQuestion[k % 40].push_back(c.chapterPoints.back());
-    }
-    for (auto& points : byQuestion)
-      if (points.size() >= 2) c.knownQuestions.push_back({points.end() - std::min<std::ptrdiff_t>(5, std::ssize(points)), points.end()});
-    return c;
+    std::vector<JournalAnswer> journal;
+    ChapterQuestions questions{1, {}};
+    for (int q = 0; q < 40; ++q) questions.names.push_back(std::to_string(q));
+    for (int k = 0; k < answers; ++k) journal.push_back({"", 7, 1, std::to_string(k % 40), k % rightEvery ? 6 : 0});
+    return chapterResults(journal, 7, {questions})[0];
   };
   const SimulatedExamRules rules{20, false, true, 75};
   const std::vector few = {chapter(20, 5), chapter(20, 5)};
