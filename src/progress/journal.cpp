@@ -78,12 +78,16 @@ std::optional<JournalChance> chanceOf(const std::vector<std::string_view>& f) {
 
 }  // namespace
 
+std::string_view modeName(AnswerMode mode) {
+  return mode == AnswerMode::Training ? kTrainingMode : kQuestionnaireMode;
+}
+
 std::string journalLine(const JournalAnswer& a) {
   std::string line = "R";
   for (const std::string& field :
        {a.time, std::to_string(a.exam), std::to_string(a.chapter), oneField(a.question), std::to_string(a.points),
         std::to_string(a.maxPoints), std::string(a.right ? "1" : "0"),
-        std::string(a.mode == AnswerMode::Training ? kTrainingMode : kQuestionnaireMode), oneField(a.questionnaire)})
+        std::string(modeName(a.mode)), oneField(a.questionnaire)})
     line += kSeparator + field;
   return line;
 }

@@ -45,6 +45,9 @@ struct Journal {
   std::vector<JournalChance> chances;
 };
 
+// "entrainement" or "questionnaire", as the journal writes the mode.
+std::string_view modeName(AnswerMode mode);
+
 std::string journalLine(const JournalAnswer& answer);
 std::string journalLine(const JournalChance& chance);
 

@@ -57,6 +57,16 @@ int xOf(const QRect& plot, std::size_t i, std::size_t n) {
   return plot.left() + static_cast<int>((plot.width() - 1) * static_cast<double>(i) / static_cast<double>(n - 1));
 }
 
+// A line through the values, one point each, spread over the plot.
+void drawPolyline(QPainter& painter, const QRect& plot, const std::vector<int>& ys) {
+  painter.setPen(QPen(kLine, 2));
+  for (std::size_t i = 0; i < ys.size(); ++i) {
+    const QPoint point(xOf(plot, i, ys.size()), ys[i]);
+    if (i > 0) painter.drawLine(QPoint(xOf(plot, i - 1, ys.size()), ys[i - 1]), point);
+    painter.drawEllipse(point, 3, 3);
+  }
+}
+
 void drawEmpty(QPainter& painter, const QRect& plot, const QString& text) {
   painter.setPen(Qt::darkGray);
   painter.drawText(plot, Qt::AlignCenter | Qt::TextWordWrap, text);
@@ -83,12 +93,9 @@ void drawChanceChart(QPainter& painter, const QRect& area, const ProgressView& v
   for (std::size_t i = days.size(); i-- > 0;) band.lineTo(xOf(plot, i, days.size()), yOf(days[i].percent - days[i].margin));
   band.closeSubpath();
   painter.fillPath(band, kBand);
-  painter.setPen(QPen(kLine, 2));
-  for (std::size_t i = 0; i < days.size(); ++i) {
-    const QPoint point(xOf(plot, i, days.size()), yOf(days[i].percent));
-    if (i > 0) painter.drawLine(QPoint(xOf(plot, i - 1, days.size()), yOf(days[i - 1].percent)), point);
-    painter.drawEllipse(point, 3, 3);
-  }
+  std::vector<int> ys;
+  for (const auto& day : days) ys.push_back(yOf(day.percent));
+  drawPolyline(painter, plot, ys);
   drawFirstAndLast(painter, plot, frenchDay(days.front().day), frenchDay(days.back().day));
 }
 
@@ -99,12 +106,9 @@ void drawMarksChart(QPainter& painter, const QRect& area, const ProgressView& vi
   const auto& marks = view.marks;
   if (marks.empty()) return drawEmpty(painter, plot, QStringLiteral("Aucun questionnaire complet noté"));
   auto yOf = [&plot](int mark) { return plot.bottom() - plot.height() * std::clamp(mark, 0, 20) / 20; };
-  painter.setPen(QPen(kLine, 2));
-  for (std::size_t i = 0; i < marks.size(); ++i) {
-    const QPoint point(xOf(plot, i, marks.size()), yOf(marks[i].outOf20));
-    if (i > 0) painter.drawLine(QPoint(xOf(plot, i - 1, marks.size()), yOf(marks[i - 1].outOf20)), point);
-    painter.drawEllipse(point, 3, 3);
-  }
+  std::vector<int> ys;
+  for (const auto& mark : marks) ys.push_back(yOf(mark.outOf20));
+  drawPolyline(painter, plot, ys);
   drawFirstAndLast(painter, plot, frenchDay(marks.front().time), frenchDay(marks.back().time));
 }
 

@@ -49,14 +49,17 @@ std::string chanceText(const ChanceNow& now) {
          std::to_string(wholePercent(now.chance->margin)) + ")";
 }
 
+JournalChance chanceOfDay(const std::string& day, int exam, const PassChance& chance) {
+  return {day, exam, wholePercent(chance.chance), wholePercent(chance.margin)};
+}
+
 void recordMissingChance(WindowContext& ctx) {
   const std::string today = ctx.clock.now().substr(0, 10);
   const auto day = dayMissingItsChance(ctx.journal, ctx.examIndex, today);
   if (!day) return;
   const ChanceNow then = passChanceOf(ctx, answersUpTo(ctx.journal.answers, *day));
   if (!then.chance) return;
-  const JournalChance chance{*day, ctx.examIndex, wholePercent(then.chance->chance),
-                             wholePercent(then.chance->margin)};
+  const JournalChance chance = chanceOfDay(*day, ctx.examIndex, *then.chance);
   appendToJournal(ctx, journalLine(chance));
   ctx.journal.chances.push_back(chance);
 }

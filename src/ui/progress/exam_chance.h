@@ -27,6 +27,9 @@ SimulatedExamRules simulatedExamRules(const WindowContext& ctx);
 // From these answers of the user's journal.
 ChanceNow passChanceOf(WindowContext& ctx, const std::vector<JournalAnswer>& answers);
 
+// The chance as the journal keeps it for that day, in whole percent.
+JournalChance chanceOfDay(const std::string& day, int exam, const PassChance& chance);
+
 // "Chance de réussite à l'examen : 72 % (± 6)", or how many more answers it needs.
 std::string chanceText(const ChanceNow& now);
 

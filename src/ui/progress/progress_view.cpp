@@ -1,7 +1,5 @@
 #include "ui/progress/progress_view.h"
 
-#include <cmath>
-
 #include "bank/question_loader.h"
 #include "core/fatal_error.h"
 #include "core/file_io.h"
@@ -61,8 +59,7 @@ ProgressView progressView(WindowContext& ctx) {
   if (now.chance) {
     const std::string today = ctx.clock.now().substr(0, 10);
     if (!view.chanceHistory.empty() && view.chanceHistory.back().day == today) view.chanceHistory.pop_back();
-    view.chanceHistory.push_back({today, exam, static_cast<int>(std::lround(100 * now.chance->chance)),
-                                  static_cast<int>(std::lround(100 * now.chance->margin))});
+    view.chanceHistory.push_back(chanceOfDay(today, exam, *now.chance));
   }
   view.marks = questionnaireMarks(ctx.journal.answers, exam);
   for (int k = 1; k <= ctx.chapterCount(); ++k)
@@ -77,7 +74,7 @@ std::string journalCsv(const Journal& journal) {
   for (const auto& a : journal.answers) {
     csv += a.time + ";" + std::to_string(a.exam) + ";" + std::to_string(a.chapter) + ";" + csvField(a.question) +
            ";" + std::to_string(a.points) + ";" + std::to_string(a.maxPoints) + ";" + (a.right ? "1" : "0") + ";" +
-           (a.mode == AnswerMode::Training ? "entrainement" : "questionnaire") + ";" + csvField(a.questionnaire) +
+           std::string(modeName(a.mode)) + ";" + csvField(a.questionnaire) +
            "\n";
   }
   return csv;
